@@ -3,9 +3,10 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "OffscreenScreen.h"
+
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useDesktopSizedOffscreenScreen();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,47 @@
+#include "Forms.h"
+
+#include "TDostawcyForm.h"
+#include "TFormEditName.h"
+#include "TFormKontakt.h"
+#include "TInfoForm.h"
+#include "TLogoZQMForm.h"
+#include "TMainUniZQMForm.h"
+#include "TProgresForm.h"
+#include "TPytForm.h"
+#include "TWykresForm.h"
+
+TMainUniZQMForm* MainUniZQMForm = nullptr;
+TFormEditName* FormEditName = nullptr;
+TWykresForm* WykresForm = nullptr;
+TProgresForm* ProgresForm = nullptr;
+TPytForm* PytForm = nullptr;
+TInfoForm* InfoForm = nullptr;
+TFormKontakt* FormKontakt = nullptr;
+TLogoZQMForm* LogoZQMForm = nullptr;
+TDostawcyForm* DostawcyForm = nullptr;
+
+void createForms(const QString& settingsPath, const SpreadsheetProbe* probe) {
+    MainUniZQMForm = new TMainUniZQMForm(settingsPath, probe);
+    FormEditName = new TFormEditName(MainUniZQMForm);
+    WykresForm = new TWykresForm(MainUniZQMForm);
+    ProgresForm = new TProgresForm(MainUniZQMForm);
+    PytForm = new TPytForm(MainUniZQMForm);
+    InfoForm = new TInfoForm(MainUniZQMForm);
+    FormKontakt = new TFormKontakt(MainUniZQMForm);
+    LogoZQMForm = new TLogoZQMForm(MainUniZQMForm);
+    DostawcyForm = new TDostawcyForm(MainUniZQMForm);
+}
+
+void destroyForms() {
+    // The other windows are children of the main window and go with it.
+    delete MainUniZQMForm;
+    MainUniZQMForm = nullptr;
+    FormEditName = nullptr;
+    WykresForm = nullptr;
+    ProgresForm = nullptr;
+    PytForm = nullptr;
+    InfoForm = nullptr;
+    FormKontakt = nullptr;
+    LogoZQMForm = nullptr;
+    DostawcyForm = nullptr;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The program's windows: created once each at start, in this order, and kept
+// until the program ends.
+class TMainUniZQMForm;
+class TFormEditName;
+class TWykresForm;
+class TProgresForm;
+class TPytForm;
+class TInfoForm;
+class TFormKontakt;
+class TLogoZQMForm;
+class TDostawcyForm;
+class SpreadsheetProbe;
+class QString;
+
+extern TMainUniZQMForm* MainUniZQMForm;
+extern TFormEditName* FormEditName;
+extern TWykresForm* WykresForm;
+extern TProgresForm* ProgresForm;
+extern TPytForm* PytForm;
+extern TInfoForm* InfoForm;
+extern TFormKontakt* FormKontakt;
+extern TLogoZQMForm* LogoZQMForm;
+extern TDostawcyForm* DostawcyForm;
+
+// Creates the nine windows in order; the main window first.
+void createForms(const QString& settingsPath, const SpreadsheetProbe* probe = nullptr);
+// Destroys them again (the main window last).
+void destroyForms();

@@ -1,0 +1,212 @@
+#include "TMainUniZQMForm.h"
+
+#include "ErrorHandler.h"
+#include "IniFile.h"
+#include "SpreadsheetProbe.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateTimeEdit>
+#include <QDir>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+TMainUniZQMForm::TMainUniZQMForm(QString settingsPath, const SpreadsheetProbe* probe)
+    : settingsPath_(std::move(settingsPath)), probe_(probe) {
+    setObjectName(QStringLiteral("MainUniZQMForm"));
+    if (!probe_) {
+        ownProbe_ = std::make_unique<PlatformSpreadsheetProbe>();
+        probe_ = ownProbe_.get();
+    }
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    setCentralWidget(central);
+    buildHeader();
+    buildLowerArea();
+    buildActions();
+    layout->addWidget(Panel1);
+    layout->addWidget(PageControl1, 1);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(3000);
+    connect(Timer1, &QTimer::timeout, this, &TMainUniZQMForm::Timer1Timer);
+    Timer1->start();
+
+    retranslateUi();
+    disablePendingOperations();
+    ButtonConnect->setFocus();
+    setFocusProxy(ButtonConnect);
+}
+
+TMainUniZQMForm::~TMainUniZQMForm() {
+    if (settingsRead_ && !settingsWritten_)
+        writeSettings();
+}
+
+void TMainUniZQMForm::disablePendingOperations() {
+    // Controls whose operations this build does not have yet stay visible
+    // but disabled, so nothing pretends to work.
+    for (QWidget* w : {static_cast<QWidget*>(ButtonConnect), static_cast<QWidget*>(btnRaport),
+                       static_cast<QWidget*>(btnExportPDF), static_cast<QWidget*>(btnExportXLS),
+                       static_cast<QWidget*>(btnSelectDate), static_cast<QWidget*>(btnDanePunktu),
+                       static_cast<QWidget*>(JvBBSup), static_cast<QWidget*>(BitBtn1)})
+        w->setEnabled(false);
+    for (QAction* a : {actChart, actSamplename, actDelObject, actDelRekord})
+        a->setEnabled(false);
+}
+
+std::array<QLabel*, 7> TMainUniZQMForm::banners() const {
+    return {imgEN, imgPL, imgDE, imgFR, imgES, imgRU, imgIT};
+}
+
+void TMainUniZQMForm::showBanner(int languageIndex) {
+    const auto all = banners();
+    all[(languageIndex >= 0 && languageIndex < 7) ? languageIndex : 0]->raise();
+    // The buttons and fields laid over the banner stay in front of it ...
+    for (QWidget* w : Panel1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (std::find(all.begin(), all.end(), w) == all.end() && w != Image2)
+            w->raise();
+    // ... and so do the date frame and the meter box, in this order.
+    for (QWidget* w : {static_cast<QWidget*>(Shape3), static_cast<QWidget*>(LabFV),
+                       static_cast<QWidget*>(LabNazwa), static_cast<QWidget*>(LabSN),
+                       static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label3),
+                       static_cast<QWidget*>(Label4)})
+        w->raise();
+}
+
+// ---- settings ------------------------------------------------------------
+
+void TMainUniZQMForm::readSettings() {
+    IniFile ini;
+    ini.load(settingsPath_); // a damaged file still yields what it can; the rest is default
+    loadedSettings_.load(ini);
+    applySettings(loadedSettings_);
+    settingsRead_ = true;
+}
+
+void TMainUniZQMForm::applySettings(const MainWindowSettings& s) {
+    dtpDataOd->setDateTime(s.dataOd);
+    dtpDataDo->setDateTime(s.dataDo);
+    CBImportName->setChecked(s.cbImportName);
+    Splitter1->setSizes({s.panel8Width, qMax(200, width() - s.panel8Width)});
+    Panel8->resize(s.panel8Width, Panel8->height());
+
+    if (s.hasPlacement) {
+        setGeometry(s.placement.normal);
+        if (s.placement.maximised)
+            setWindowState(windowState() | Qt::WindowMaximized);
+    } else {
+        // First run: top-left corner with the designed client size.
+        QPoint corner(0, 0);
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            corner = screen->availableGeometry().topLeft();
+        resize(MainWindowSettings::kDesignClientWidth, MainWindowSettings::kDesignClientHeight);
+        move(corner);
+    }
+}
+
+MainWindowSettings TMainUniZQMForm::collectSettings() const {
+    MainWindowSettings s = loadedSettings_;
+    s.dataOd = dtpDataOd->dateTime();
+    s.dataDo = dtpDataDo->dateTime();
+    s.cbImportName = CBImportName->isChecked();
+    s.panel8Width = Splitter1->sizes().value(0, Panel8->width());
+    s.hasPlacement = true;
+    s.placement.maximised = isMaximized();
+    const QRect normal = isMaximized() ? normalGeometry() : geometry();
+    s.placement.normal = normal.isValid() ? normal : geometry();
+    return s;
+}
+
+void TMainUniZQMForm::writeSettings() {
+    IniFile ini;
+    ini.load(settingsPath_); // keep the other windows' sections
+    collectSettings().store(ini);
+    if (!ini.save(settingsPath_))
+        qWarning("Settings could not be written to %s", qPrintable(settingsPath_));
+    settingsWritten_ = true;
+}
+
+// ---- window events ---------------------------------------------------------
+
+void TMainUniZQMForm::setVisible(bool visible) {
+    if (visible && !settingsRead_)
+        readSettings(); // before the first show handler
+    QMainWindow::setVisible(visible);
+    if (visible && !shownOnce_) {
+        shownOnce_ = true;
+        // The start-up sequence runs once the window is on the screen, so
+        // that a message about a failing step appears over it.
+        QMetaObject::invokeMethod(this, &TMainUniZQMForm::FormShow, Qt::QueuedConnection);
+    }
+}
+
+void TMainUniZQMForm::closeEvent(QCloseEvent* event) {
+    FormClose();
+    writeSettings();
+    QMainWindow::closeEvent(event);
+}
+
+void TMainUniZQMForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TMainUniZQMForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QMainWindow::changeEvent(event);
+}
+
+void TMainUniZQMForm::FormResize() {
+    Image2->setVisible(width() > 1100);
+    LangFlagsCombo1->move(width() - LangFlagsCombo1->width() - 12, 8);
+    LangFlagsCombo1->raise();
+}
+
+void TMainUniZQMForm::FormClose() {}
+
+void TMainUniZQMForm::Timer1Timer() {}
+
+// ---- start-up --------------------------------------------------------------
+
+std::vector<TMainUniZQMForm::StartupStep> TMainUniZQMForm::startupSteps() {
+    return {
+        {"program folder",
+         [this] {
+             const QString folder =
+                 programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder;
+             ProgramPath = QDir(folder).absolutePath() + QLatin1Char('/');
+         }},
+        {"banner", [this] { showBanner(0); }},
+        {"spreadsheet programs",
+         [this] {
+             const SpreadsheetPrograms found = probeSpreadsheetPrograms(*probe_);
+             IsOpenOffExport = found.IsOpenOffExport;
+             IsExcelExport = found.IsExcelExport;
+         }},
+    };
+}
+
+void TMainUniZQMForm::FormShow() {
+    // A failing step shows its message; the steps after it do not run and
+    // the window stays open.
+    for (const StartupStep& step : startupSteps())
+        if (!ErrorHandler::guarded(step.run))
+            return;
+    startupComplete_ = true;
+}

@@ -1,0 +1,156 @@
+#pragma once
+// The main window. It owns the database, the meter link and the language
+// state that every other window reaches through it, lays out the header and
+// the two grids, and runs the start-up sequence when it is first shown.
+#include "MainWindowSettings.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QDateTimeEdit;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QSplitter;
+class QTabWidget;
+class QTableView;
+class QTableWidget;
+class QTimer;
+class Clock;
+class IniFile;
+class SpreadsheetProbe;
+
+class TMainUniZQMForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // `settingsPath` is the per-user settings file; `probe` answers the
+    // spreadsheet-program question (the platform's when null).
+    explicit TMainUniZQMForm(QString settingsPath, const SpreadsheetProbe* probe = nullptr);
+    ~TMainUniZQMForm() override;
+
+    // Folder the program's files are taken from; empty means the folder of the
+    // executable. Tests point it at a folder of their own.
+    QString programFolder;
+
+    // State reached by the other windows.
+    QString ProgramPath;
+    QByteArray COMportNumer;
+    bool FlSelect_OH = false;
+    bool FlSelect_OT = false;
+    bool FlSelect_WH = false;
+    bool FlSelect_WT = false;
+    std::array<QString, 4> LastSortString;
+    bool IsExcelExport = false;
+    bool IsOpenOffExport = false;
+    // True once every start-up step has run.
+    bool startupComplete() const { return startupComplete_; }
+
+    // Header
+    QWidget* Panel1;
+    QLabel* imgEN;
+    QLabel* imgPL;
+    QLabel* imgDE;
+    QLabel* imgFR;
+    QLabel* imgES;
+    QLabel* imgRU;
+    QLabel* imgIT;
+    QLabel* Image2; // second header picture, right of the banners
+    QLabel* Label1; // "Device:"
+    QLabel* Label3; // "SN:"
+    QLabel* Label4; // "FV:"
+    QLabel* LabNazwa;
+    QLabel* LabSN;
+    QLabel* LabFV;
+    QFrame* Shape3; // frame around the date controls
+    QPushButton* ButtonConnect;
+    QComboBox* LangFlagsCombo1;
+    QPushButton* btnRaport;
+    QPushButton* btnExportPDF;
+    QPushButton* btnExportXLS;
+    QPushButton* JvBitBtn1;
+    QPushButton* btnSelectDate;
+    QLabel* LabelOd;
+    QLabel* LabelDo;
+    QDateTimeEdit* dtpDataOd;
+    QDateTimeEdit* dtpDataDo;
+    QCheckBox* CBImportName;
+    QPushButton* btnDanePunktu;
+    QPushButton* JvBBSup;
+    QPushButton* BitBtn1;
+
+    // Lower area
+    QTabWidget* PageControl1;
+    QWidget* TabSheet1;
+    QSplitter* Splitter1;
+    QWidget* Panel8;
+    QWidget* PanelResults;
+    QPushButton* btnEditName;
+    QPushButton* btnDelObject;
+    QPushButton* btnDelRekord;
+    QTableView* jvdbGrHobjects;
+    QTableView* jvdbGrHresults;
+    QTableWidget* StringGrid1;
+
+    QAction* actChart;
+    QAction* actSamplename;
+    QAction* actDelObject;
+    QAction* actDelRekord;
+    QMenu* PopupObjects;
+    QMenu* PopupResults;
+
+    QTimer* Timer1;
+
+    // The seven banner pictures in language-index order.
+    std::array<QLabel*, 7> banners() const;
+    // Brings the banner of `languageIndex` to the front, then the meter box
+    // and the date frame above it.
+    void showBanner(int languageIndex);
+
+    // Settings file handling, exposed for the tests.
+    void readSettings();
+    void writeSettings();
+    const QString& settingsPath() const { return settingsPath_; }
+
+public slots:
+    void FormShow();
+    void Timer1Timer();
+
+protected:
+    void setVisible(bool visible) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildHeader();
+    void buildLowerArea();
+    void buildActions();
+    void retranslateUi();
+    void disablePendingOperations();
+    void FormResize();
+    void FormClose();
+    void applySettings(const MainWindowSettings& s);
+    MainWindowSettings collectSettings() const;
+
+    struct StartupStep {
+        const char* name;
+        std::function<void()> run;
+    };
+    std::vector<StartupStep> startupSteps();
+
+    QString settingsPath_;
+    const SpreadsheetProbe* probe_;
+    std::unique_ptr<SpreadsheetProbe> ownProbe_;
+    MainWindowSettings loadedSettings_;
+    bool settingsRead_ = false;
+    bool settingsWritten_ = false;
+    bool shownOnce_ = false;
+    bool startupComplete_ = false;
+};

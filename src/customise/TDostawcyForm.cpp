@@ -1,0 +1,6 @@
+#include "TDostawcyForm.h"
+
+TDostawcyForm::TDostawcyForm(QWidget* mainWindow) : QDialog(mainWindow) {
+    setObjectName(QStringLiteral("DostawcyForm"));
+    setModal(true);
+}

@@ -1,0 +1,6 @@
+#include "TLogoZQMForm.h"
+
+TLogoZQMForm::TLogoZQMForm(QWidget* mainWindow) : QDialog(mainWindow) {
+    setObjectName(QStringLiteral("LogoZQMForm"));
+    setModal(true);
+}

@@ -1,0 +1,6 @@
+#include "TFormKontakt.h"
+
+TFormKontakt::TFormKontakt(QWidget* mainWindow) : QDialog(mainWindow) {
+    setObjectName(QStringLiteral("FormKontakt"));
+    setModal(true);
+}

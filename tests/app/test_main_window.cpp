@@ -1,0 +1,89 @@
+// The main window: its windows, header picture rule, and the start-up
+// sequence's last step.
+#include "AppFixture.h"
+#include "Forms.h"
+#include "TDostawcyForm.h"
+#include "TFormEditName.h"
+#include "TFormKontakt.h"
+#include "TInfoForm.h"
+#include "TLogoZQMForm.h"
+#include "TProgresForm.h"
+#include "TPytForm.h"
+#include "TWykresForm.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+TEST(MainWindow, NineWindowsInOrderWithTheMainWindowFirst) {
+    AppFixture app;
+    createForms(app.settingsPath(), &app.probe);
+    ASSERT_NE(MainUniZQMForm, nullptr);
+    // The other eight are owned by the main window, in creation order.
+    QStringList order;
+    for (QObject* child : MainUniZQMForm->children())
+        if (auto* w = qobject_cast<QWidget*>(child); w && w->isWindow())
+            order << w->metaObject()->className();
+    order.removeAll(QStringLiteral("QMenu"));
+    EXPECT_EQ(order, (QStringList{"TFormEditName", "TWykresForm", "TProgresForm", "TPytForm",
+                                  "TInfoForm", "TFormKontakt", "TLogoZQMForm", "TDostawcyForm"}));
+    EXPECT_EQ(FormEditName->parent(), MainUniZQMForm);
+    EXPECT_EQ(QString(MainUniZQMForm->metaObject()->className()), "TMainUniZQMForm");
+    EXPECT_EQ(MainUniZQMForm->windowTitle(), QStringLiteral("VORZEL S. A.   v.1.15"));
+    destroyForms();
+    EXPECT_EQ(ProgresForm, nullptr);
+}
+
+TEST(MainWindow, SecondHeaderPictureOnlyAbove1100Pixels) {
+    AppFixture app;
+    auto w = app.startWindow();
+    struct Case {
+        int width;
+        bool shown;
+    };
+    for (const Case c : {Case{1100, false}, Case{1101, true}, Case{900, false}, Case{1411, true}}) {
+        w->resize(c.width, 662);
+        QApplication::processEvents();
+        EXPECT_EQ(w->Image2->isVisible(), c.shown) << c.width;
+    }
+}
+
+TEST(MainWindow, SpreadsheetFlagsFollowTheProbe) {
+    struct Case {
+        QStringList keys;
+        bool excel, calc;
+    };
+    const Case cases[] = {
+        {{kExcelKey, kCalcKey}, true, true},
+        {{kExcelKey}, true, false},
+        {{kCalcKey}, false, true},
+        {{}, false, false},
+    };
+    for (const Case& c : cases) {
+        AppFixture app;
+        app.probe.present = c.keys;
+        auto w = app.startWindow();
+        EXPECT_TRUE(w->startupComplete());
+        EXPECT_EQ(w->IsExcelExport, c.excel) << c.keys.join(",").toStdString();
+        EXPECT_EQ(w->IsOpenOffExport, c.calc) << c.keys.join(",").toStdString();
+    }
+}
+
+TEST(MainWindow, ProgramPathEndsWithASeparator) {
+    AppFixture app;
+    auto w = app.startWindow();
+    EXPECT_EQ(w->ProgramPath, QDir(app.dir.path()).absolutePath() + "/");
+}
+
+TEST(MainWindow, BannerOfTheLanguageLiesOnTopWithTheMeterBoxAboveIt) {
+    AppFixture app;
+    auto w = app.startWindow();
+    auto topmostAt = [&](QPoint p) { return w->Panel1->childAt(p); };
+    for (int lang : {5, 1, 0}) {
+        w->showBanner(lang);
+        // Over an empty part of the banner, the banner of that language shows.
+        EXPECT_EQ(topmostAt({700, 40}), w->banners()[lang]) << lang;
+        EXPECT_EQ(topmostAt(w->ButtonConnect->geometry().center()), w->ButtonConnect) << lang;
+        EXPECT_EQ(topmostAt(w->Label1->geometry().center()), w->Label1) << lang;
+    }
+}
