@@ -76,6 +76,17 @@ bool parseRowNumber(const QString& field, int& row) {
     return ok;
 }
 
+bool readWholeFile(const QString& path, QByteArray& bytes, QString& error) {
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        bytes = file.readAll();
+        if (file.error() == QFileDevice::NoError)
+            return true;
+    }
+    error = file.errorString();
+    return false;
+}
+
 QString joinNumbers(const QList<int>& numbers) {
     QStringList parts;
     for (int n : numbers)
@@ -89,24 +100,15 @@ SpeciesLoadResult LoadGatunki(const QString& filePath) {
     SpeciesLoadResult result;
     const QString shownPath = QDir::toNativeSeparators(filePath);
 
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    QString error;
+    if (!readWholeFile(filePath, bytes, error)) {
         result.table = SpeciesTable(5);
         result.message =
             QCoreApplication::translate(
                 "SpeciesTable",
                 "The species file %1 could not be read (%2). Species names will be empty.")
-                .arg(shownPath, file.errorString());
-        return result;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.table = SpeciesTable(5);
-        result.message =
-            QCoreApplication::translate(
-                "SpeciesTable",
-                "The species file %1 could not be read (%2). Species names will be empty.")
-                .arg(shownPath, file.errorString());
+                .arg(shownPath, error);
         return result;
     }
     result.fileRead = true;
