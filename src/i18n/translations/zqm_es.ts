@@ -1,0 +1,110 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>DesignedLexicon</name>
+    <message>
+        <location filename="../DesignedLexicon.cpp" line="+13"/>
+        <source>Microsoft Office Excel not installed</source>
+        <extracomment>Shown when the spreadsheet export to Excel is chosen without Excel installed.</extracomment>
+        <translation>Microsoft Office Excel no está instalado</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Open Office Calc  not installed</source>
+        <extracomment>Shown when the spreadsheet export to Calc is chosen without it installed.</extracomment>
+        <translation>Open Office Calc no está instalado</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Grain Moisture Meter</source>
+        <extracomment>Name of another instrument of the range (not shown at present).</extracomment>
+        <translation>Medidor de humedad de granos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Hay and Straw Moisture Meter</source>
+        <extracomment>Name of another instrument of the range (not shown at present).</extracomment>
+        <translation>Medidor de humedad de heno y paja</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Hectolitre Weight Tester</source>
+        <extracomment>Name of another instrument of the range: the hectolitre weight (test weight) tester.</extracomment>
+        <translation>Balanza de peso hectolítrico</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Temperature</source>
+        <extracomment>Grain temperature (not shown at present).</extracomment>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Moisture</source>
+        <extracomment>Chart legend of the grain moisture series (%).</extracomment>
+        <translation>Humedad</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>records read.</source>
+        <extracomment>End of a download. English, German, French, Italian: &quot;&lt;count&gt; records read.&quot;; Polish, Spanish, Russian: &quot;&lt;this text&gt; &lt;count&gt; &lt;item &apos;records.&apos;&gt;&quot;.</extracomment>
+        <translation>Se han leído</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>records.</source>
+        <extracomment>End of a download, after the count in Polish, Spanish and Russian.</extracomment>
+        <translation>registros.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No objects to report</source>
+        <extracomment>The report was asked for but nothing is ticked.</extracomment>
+        <translation>No hay objetos para el informe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Grain Moisture and Density Meter</source>
+        <extracomment>Name of the meter shown after it has been identified; also on the banner.</extracomment>
+        <translation>Medidor de humedad y densidad de granos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Density</source>
+        <extracomment>Chart legend of the density series (kg/hl).</extracomment>
+        <translation>Densidad</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please turn on your Bluetooth printer!</source>
+        <extracomment>Reminder before the meter&apos;s printer is driven.</extracomment>
+        <translation>¡Encienda su impresora Bluetooth!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A supplier with this name is already on your device!</source>
+        <extracomment>Upload of a supplier name refused as a duplicate.</extracomment>
+        <translation>¡Ya existe un proveedor con este nombre en su dispositivo!</translation>
+    </message>
+</context>
+<context>
+    <name>SpeciesTable</name>
+    <message>
+        <location filename="../SpeciesTable.cpp" line="+96"/>
+        <location line="+10"/>
+        <source>The species file %1 could not be read (%2). Species names will be empty.</source>
+        <translation>No se pudo leer el archivo de especies %1 (%2). Los nombres de las especies quedarán vacíos.</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>The species file %1 has lines that were not loaded: %2. Each line must begin with its row number, from 0 to %3, followed by &quot;#&quot;.</source>
+        <translation>Estas líneas del archivo de especies %1 no se cargaron: %2. Cada línea debe comenzar con su número, de 0 a %3, seguido de &quot;#&quot;.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>In the species file %1 these lines have more than %2 names; the names after the first %2 were not loaded: %3.</source>
+        <translation>En el archivo de especies %1 estas líneas tienen más de %2 nombres; los nombres posteriores a los %2 primeros no se cargaron: %3.</translation>
+    </message>
+</context>
+</TS>
