@@ -2,7 +2,8 @@
 // buttons, and the lower page with the object and result panes.
 #include "TMainUniZQMForm.h"
 
-#include "HeaderArtwork.h"
+#include "Artwork.h"
+#include "LanguagePicker.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -67,8 +68,8 @@ void TMainUniZQMForm::buildHeader() {
 
     Image2 = new QLabel(Panel1);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setGeometry(1100, 0, 320, 274);
-    Image2->setPixmap(HeaderArtwork::secondPicture());
+    Image2->setGeometry(1100, 0, Artwork::HeaderRightSize.width(), 274);
+    Image2->setPixmap(Artwork::headerRight());
 
     const char* bannerNames[7] = {"imgEN", "imgPL", "imgDE", "imgFR", "imgES", "imgRU", "imgIT"};
     QLabel** bannerFields[7] = {&imgEN, &imgPL, &imgDE, &imgFR, &imgES, &imgRU, &imgIT};
@@ -76,7 +77,7 @@ void TMainUniZQMForm::buildHeader() {
         auto* banner = new QLabel(Panel1);
         banner->setObjectName(QString::fromLatin1(bannerNames[i]));
         banner->setGeometry(0, 0, 1110, 274);
-        banner->setPixmap(HeaderArtwork::banner(i));
+        banner->setPixmap(Artwork::banner(i));
         *bannerFields[i] = banner;
     }
 
@@ -94,35 +95,35 @@ void TMainUniZQMForm::buildHeader() {
     LabFV->setFixedWidth(170);
 
     // Buttons along the lower part of the header.
-    ButtonConnect = headerButton(Panel1, "ButtonConnect", {20, 140, 155, 118});
+    ButtonConnect = headerButton(Panel1, "ButtonConnect", {20, 150, 155, 110});
     QFont big = ButtonConnect->font();
     big.setPixelSize(26);
     big.setBold(true);
     ButtonConnect->setFont(big);
 
-    btnRaport = headerButton(Panel1, "btnRaport", {185, 140, 170, 36});
-    btnExportPDF = headerButton(Panel1, "btnExportPDF", {185, 181, 170, 36});
-    btnExportXLS = headerButton(Panel1, "btnExportXLS", {185, 222, 170, 36});
-    JvBitBtn1 = headerButton(Panel1, "JvBitBtn1", {365, 140, 170, 36});
-    JvBBSup = headerButton(Panel1, "JvBBSup", {365, 181, 170, 36});
-    btnDanePunktu = headerButton(Panel1, "btnDanePunktu", {365, 222, 170, 36});
+    btnRaport = headerButton(Panel1, "btnRaport", {185, 150, 170, 34});
+    btnExportPDF = headerButton(Panel1, "btnExportPDF", {185, 188, 170, 34});
+    btnExportXLS = headerButton(Panel1, "btnExportXLS", {185, 226, 170, 34});
+    JvBitBtn1 = headerButton(Panel1, "JvBitBtn1", {365, 150, 170, 34});
+    JvBBSup = headerButton(Panel1, "JvBBSup", {365, 188, 170, 34});
+    btnDanePunktu = headerButton(Panel1, "btnDanePunktu", {365, 226, 170, 34});
 
     // Date frame: "Mark results by date" with its two dates.
     Shape3 = new QFrame(Panel1);
     Shape3->setObjectName(QStringLiteral("Shape3"));
-    Shape3->setGeometry(545, 132, 290, 132);
+    Shape3->setGeometry(545, 144, 290, 124);
     Shape3->setFrameShape(QFrame::Box);
     Shape3->setLineWidth(1);
     Shape3->setAttribute(Qt::WA_TransparentForMouseEvents);
-    btnSelectDate = headerButton(Panel1, "btnSelectDate", {553, 140, 274, 36});
-    LabelOd = headerLabel(Panel1, "LabelOd", {555, 190});
-    LabelDo = headerLabel(Panel1, "LabelDo", {555, 228});
+    btnSelectDate = headerButton(Panel1, "btnSelectDate", {553, 150, 274, 34});
+    LabelOd = headerLabel(Panel1, "LabelOd", {555, 196});
+    LabelDo = headerLabel(Panel1, "LabelDo", {555, 234});
     dtpDataOd = new QDateTimeEdit(Panel1);
     dtpDataOd->setObjectName(QStringLiteral("dtpDataOd"));
-    dtpDataOd->setGeometry(627, 184, 200, 30);
+    dtpDataOd->setGeometry(627, 190, 200, 30);
     dtpDataDo = new QDateTimeEdit(Panel1);
     dtpDataDo->setObjectName(QStringLiteral("dtpDataDo"));
-    dtpDataDo->setGeometry(627, 222, 200, 30);
+    dtpDataDo->setGeometry(627, 228, 200, 30);
     for (QDateTimeEdit* d : {dtpDataOd, dtpDataDo}) {
         d->setCalendarPopup(true);
         d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
@@ -130,13 +131,14 @@ void TMainUniZQMForm::buildHeader() {
 
     CBImportName = new QCheckBox(Panel1);
     CBImportName->setObjectName(QStringLiteral("CBImportName"));
-    CBImportName->setGeometry(845, 146, 255, 30);
+    CBImportName->setGeometry(845, 152, 255, 30);
 
-    BitBtn1 = headerButton(Panel1, "BitBtn1", {845, 222, 190, 36});
+    BitBtn1 = headerButton(Panel1, "BitBtn1", {845, 226, 190, 34});
 
     LangFlagsCombo1 = new QComboBox(Panel1);
     LangFlagsCombo1->setObjectName(QStringLiteral("LangFlagsCombo1"));
     LangFlagsCombo1->setGeometry(1200, 8, 170, 28);
+    LangFlagsCombo1->setIconSize(QSize(24, 16));
 }
 
 void TMainUniZQMForm::buildLowerArea() {

@@ -2,6 +2,11 @@
 
 #include "ErrorHandler.h"
 #include "IniFile.h"
+#include "LanguageEngine.h"
+#include "LanguagePicker.h"
+#include "Languages.h"
+#include "SpeciesGrid.h"
+#include "SpeciesTable.h"
 #include "SpreadsheetProbe.h"
 
 #include <QAction>
@@ -37,6 +42,14 @@ TMainUniZQMForm::TMainUniZQMForm(QString settingsPath, const SpreadsheetProbe* p
     buildHeader();
     buildLowerArea();
     buildActions();
+    LangManEngine1 = new LanguageEngine(this);
+    LangManEngine1->setObjectName(QStringLiteral("LangManEngine1"));
+    fillLanguagePicker(LangFlagsCombo1, *LangManEngine1);
+    LangFlagsCombo1->setCurrentIndex(0);
+    connect(LangFlagsCombo1, &QComboBox::activated, this, [this](int position) {
+        LangManEngine1->Translate(LangManEngine1->GetISOCode(position));
+        LangFlagsCombo1ChangeLanguage();
+    });
     layout->addWidget(Panel1);
     layout->addWidget(PageControl1, 1);
 
@@ -180,6 +193,34 @@ void TMainUniZQMForm::FormResize() {
 
 void TMainUniZQMForm::FormClose() {}
 
+// ---- languages -------------------------------------------------------------
+
+int TMainUniZQMForm::GetActLangNbr() const {
+    return LangNbrFromISOCode(LangManEngine1->GetISOCode(LangFlagsCombo1->currentIndex()));
+}
+
+void TMainUniZQMForm::LangFlagsCombo1ChangeLanguage() {
+    showBanner(GetActLangNbr());
+    ButtonConnect->setFocus();
+}
+
+void TMainUniZQMForm::restoreLanguage(int pickerPosition) {
+    // A stored position that names no language leaves the picker without a
+    // selection: index 0, English banner, captions as they are.
+    const bool known = pickerPosition >= 0 && pickerPosition < LangFlagsCombo1->count();
+    LangFlagsCombo1->setCurrentIndex(known ? pickerPosition : -1);
+    LangManEngine1->Translate(LangManEngine1->GetISOCode(LangFlagsCombo1->currentIndex()));
+}
+
+void TMainUniZQMForm::LoadGatunki() {
+    const SpeciesLoadResult loaded = ::LoadGatunki(ProgramPath + speciesFileName());
+    fillStringGrid(StringGrid1, loaded.table);
+    // Refused lines are reported once; the good ones are kept and start-up
+    // goes on.
+    if (!loaded.message.isEmpty())
+        ErrorHandler::show(loaded.message);
+}
+
 void TMainUniZQMForm::Timer1Timer() {}
 
 // ---- start-up --------------------------------------------------------------
@@ -192,7 +233,8 @@ std::vector<TMainUniZQMForm::StartupStep> TMainUniZQMForm::startupSteps() {
                  programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder;
              ProgramPath = QDir(folder).absolutePath() + QLatin1Char('/');
          }},
-        {"banner", [this] { showBanner(0); }},
+        {"species names", [this] { LoadGatunki(); }},
+        {"banner", [this] { showBanner(GetActLangNbr()); }},
         {"spreadsheet programs",
          [this] {
              const SpreadsheetPrograms found = probeSpreadsheetPrograms(*probe_);

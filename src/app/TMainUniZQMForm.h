@@ -2,6 +2,7 @@
 // The main window. It owns the database, the meter link and the language
 // state that every other window reaches through it, lays out the header and
 // the two grids, and runs the start-up sequence when it is first shown.
+#include "DesignedLexicon.h"
 #include "MainWindowSettings.h"
 
 #include <QMainWindow>
@@ -25,6 +26,7 @@ class QTableWidget;
 class QTimer;
 class Clock;
 class IniFile;
+class LanguageEngine;
 class SpreadsheetProbe;
 
 class TMainUniZQMForm : public QMainWindow {
@@ -49,6 +51,13 @@ public:
     std::array<QString, 4> LastSortString;
     bool IsExcelExport = false;
     bool IsOpenOffExport = false;
+    // Language components: the engine behind the picker and the lexicon.
+    LanguageEngine* LangManEngine1;
+    DesignedLexicon DesignedLexicon1;
+    // Language index of the picked language: 0 English, 1 Polish, 2 German,
+    // 3 French, 4 Spanish, 5 Russian, 6 Italian; 0 for anything else.
+    int GetActLangNbr() const;
+
     // True once every start-up step has run.
     bool startupComplete() const { return startupComplete_; }
 
@@ -121,6 +130,7 @@ public:
 public slots:
     void FormShow();
     void Timer1Timer();
+    void LangFlagsCombo1ChangeLanguage();
 
 protected:
     void setVisible(bool visible) override;
@@ -135,6 +145,8 @@ private:
     void retranslateUi();
     void disablePendingOperations();
     void FormResize();
+    void LoadGatunki();
+    void restoreLanguage(int pickerPosition);
     void FormClose();
     void applySettings(const MainWindowSettings& s);
     MainWindowSettings collectSettings() const;

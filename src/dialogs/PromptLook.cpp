@@ -1,5 +1,7 @@
 #include "PromptLook.h"
 
+#include "Artwork.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPainter>
@@ -41,43 +43,11 @@ void centreOver(QWidget* window, const QWidget* over) {
     window->move(r.topLeft());
 }
 
-namespace {
-QPixmap drawMark(bool tick, bool greyed) {
-    const int size = 24;
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    QColor colour = tick ? QColor(0, 150, 40) : QColor(200, 20, 20);
-    if (greyed)
-        colour = QColor(150, 150, 150);
-    p.setPen(QPen(colour, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    if (tick) {
-        QPainterPath path;
-        path.moveTo(4, 13);
-        path.lineTo(10, 19);
-        path.lineTo(20, 5);
-        p.drawPath(path);
-    } else {
-        p.drawLine(6, 6, 18, 18);
-        p.drawLine(18, 6, 6, 18);
-    }
-    return pm;
-}
-
-QIcon makeIcon(bool tick) {
-    QIcon icon;
-    icon.addPixmap(drawMark(tick, false), QIcon::Normal);
-    icon.addPixmap(drawMark(tick, true), QIcon::Disabled);
-    return icon;
-}
-} // namespace
-
 QIcon tickIcon() {
-    return makeIcon(true);
+    return Artwork::okIcon();
 }
 QIcon crossIcon() {
-    return makeIcon(false);
+    return Artwork::cancelIcon();
 }
 
 } // namespace PromptLook

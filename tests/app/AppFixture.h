@@ -21,8 +21,13 @@ public:
 
 class AppFixture {
 public:
-    AppFixture() {
+    // The program folder holds copies of the files the build delivers beside
+    // the executable.
+    explicit AppFixture(bool withProgramFiles = true) {
         ErrorHandler::setSink([this](const QString& m) { messages << m; });
+        if (withProgramFiles)
+            for (const char* name : {"GatunkiZQM.txt"})
+                QFile::copy(QStringLiteral(ZQM_BIN_DIR "/") + name, dir.filePath(name));
     }
     ~AppFixture() { ErrorHandler::setSink(nullptr); }
 

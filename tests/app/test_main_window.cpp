@@ -13,6 +13,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 #include <gtest/gtest.h>
 
 TEST(MainWindow, NineWindowsInOrderWithTheMainWindowFirst) {
@@ -86,4 +87,23 @@ TEST(MainWindow, BannerOfTheLanguageLiesOnTopWithTheMeterBoxAboveIt) {
         EXPECT_EQ(topmostAt(w->ButtonConnect->geometry().center()), w->ButtonConnect) << lang;
         EXPECT_EQ(topmostAt(w->Label1->geometry().center()), w->Label1) << lang;
     }
+}
+
+TEST(MainWindow, SpeciesNamesLoadedAtStartUp) {
+    AppFixture app;
+    auto w = app.startWindow();
+    EXPECT_TRUE(app.messages.isEmpty());
+    EXPECT_GE(w->StringGrid1->rowCount(), 29);
+    EXPECT_FALSE(w->StringGrid1->isVisible());
+    // Row 1 is the meter's species 0; column 1 English.
+    ASSERT_NE(w->StringGrid1->item(1, 1), nullptr);
+    EXPECT_FALSE(w->StringGrid1->item(1, 1)->text().isEmpty());
+}
+
+TEST(MainWindow, MissingSpeciesFileIsReportedAndStartUpGoesOn) {
+    AppFixture app(false);
+    auto w = app.startWindow();
+    ASSERT_EQ(app.messages.size(), 1);
+    EXPECT_TRUE(app.messages[0].contains("GatunkiZQM.txt"));
+    EXPECT_TRUE(w->startupComplete());
 }
