@@ -117,15 +117,15 @@ def banner(lang):
     # faint field of ears at the right, behind whatever sits there
     for i, (ex, ang, sc) in enumerate([(960, -8, 0.95), (995, 4, 1.08), (1030, -3, 0.9), (1062, 9, 1.0)]):
         out.append(ear(ex, 268, ang, sc, FAINT, FAINT))
-    # motif at the left: the meter and two ears
-    out.append(ear(124, 250, 9, 0.92, GOLD, GOLD_DARK))
-    out.append(ear(140, 252, 19, 0.76, "#D4B04A", GOLD_DARK))
-    out.append(meter(18, 46))
+    # motif at the top left: a small meter and an ear; the main window's
+    # buttons cover the lower part of the banner from y = 144 down
+    out.append(ear(92, 128, 12, 0.5, GOLD, GOLD_DARK))
+    out.append(f'<g transform="translate(20,10) scale(0.6)">{meter(0, 0)}</g>')
     # product name
-    out.append(f'<text x="212" y="72" font-family="DejaVu Sans" font-size="46" font-weight="bold" fill="{GREEN}">ZQMM</text>')
-    out.append(f'<text x="214" y="108" font-family="DejaVu Sans" font-size="25" fill="{TEXT}">{esc(PRODUCT[lang])}</text>')
-    out.append(f'<rect x="214" y="120" width="420" height="3" fill="url(#accent)"/>')
-    out.append(f'<text x="214" y="144" font-family="DejaVu Sans" font-size="14" fill="#6A6A6A">{esc(moist)} %   ·   {esc(dens)} {"кг/гл" if lang == "ru" else "kg/hl"}</text>')
+    out.append(f'<text x="132" y="62" font-family="DejaVu Sans" font-size="44" font-weight="bold" fill="{GREEN}">ZQMM</text>')
+    out.append(f'<text x="134" y="96" font-family="DejaVu Sans" font-size="24" fill="{TEXT}">{esc(PRODUCT[lang])}</text>')
+    out.append(f'<rect x="134" y="106" width="420" height="3" fill="url(#accent)"/>')
+    out.append(f'<text x="134" y="128" font-family="DejaVu Sans" font-size="14" fill="#6A6A6A">{esc(moist)} %   ·   {esc(dens)} {"кг/гл" if lang == "ru" else "kg/hl"}</text>')
     # accent line along the bottom edge, continued by the right-hand picture
     out.append(f'<rect x="0" y="{h-4}" width="{w}" height="4" fill="url(#accent)"/>')
     out.append("</svg>")
