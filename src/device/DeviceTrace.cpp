@@ -28,7 +28,9 @@ TraceFile& state() {
 } // namespace
 
 namespace deviceTrace {
-bool enabled() { return state().file != nullptr; }
+bool enabled() {
+    return state().file != nullptr;
+}
 
 void line(const QString& text) {
     TraceFile& t = state();

@@ -5,8 +5,12 @@
 #include <stdexcept>
 
 namespace {
-[[noreturn]] void misuse(const char* what) { throw std::runtime_error(what); }
-bool ok(FtStatus s) { return s == ftStatus::ok; }
+[[noreturn]] void misuse(const char* what) {
+    throw std::runtime_error(what);
+}
+bool ok(FtStatus s) {
+    return s == ftStatus::ok;
+}
 } // namespace
 
 tftdichip::tftdichip() : driver_(programFtdiDriver()) {}
@@ -34,38 +38,60 @@ void tftdichip::closeDevice() {
     fconnected = false;
 }
 
-bool tftdichip::resetDevice() { return ok(driver_->resetDevice(fhandle)); }
+bool tftdichip::resetDevice() {
+    return ok(driver_->resetDevice(fhandle));
+}
 
 bool tftdichip::setBaudRate(fBaudRate baudrate) {
-    static const quint32 rates[] = {300,   600,   1200,   2400,   4800,   9600,   14400,
-                                    19200, 38400, 57600,  115200, 230400, 460800, 921600};
+    static const quint32 rates[] = {300,   600,   1200,  2400,   4800,   9600,   14400,
+                                    19200, 38400, 57600, 115200, 230400, 460800, 921600};
     const int index = static_cast<int>(baudrate);
     if (index < 0 || index >= int(std::size(rates)))
         misuse("tftdichip.setBaudRate: Invalid baud rate");
     return ok(driver_->setBaudRate(fhandle, rates[index]));
 }
 
-bool tftdichip::setDataCharacteristics(fWordLength wordLength, fStopBits stopBits,
-                                       fParity parity) {
+bool tftdichip::setDataCharacteristics(fWordLength wordLength, fStopBits stopBits, fParity parity) {
     using namespace ftdiValues;
     quint8 bits = 0, stops = 0, par = 0;
     switch (wordLength) {
-    case fBits8: bits = bits8; break;
-    case fBits7: bits = bits7; break;
-    default: misuse("tftdichip.setDataCharacteristics: Invalid wordLength");
+    case fBits8:
+        bits = bits8;
+        break;
+    case fBits7:
+        bits = bits7;
+        break;
+    default:
+        misuse("tftdichip.setDataCharacteristics: Invalid wordLength");
     }
     switch (stopBits) {
-    case fStopBits1: stops = stopBits1; break;
-    case fStopBits2: stops = stopBits2; break;
-    default: misuse("tftdichip.setDataCharacteristics: Invalid stopBits");
+    case fStopBits1:
+        stops = stopBits1;
+        break;
+    case fStopBits2:
+        stops = stopBits2;
+        break;
+    default:
+        misuse("tftdichip.setDataCharacteristics: Invalid stopBits");
     }
     switch (parity) {
-    case fParityNone: par = parityNone; break;
-    case fParityOdd: par = parityOdd; break;
-    case fParityEven: par = parityEven; break;
-    case fParityMark: par = parityMark; break;
-    case fParitySpace: par = paritySpace; break;
-    default: misuse("tftdichip.setDataCharacteristics: Invalid parity");
+    case fParityNone:
+        par = parityNone;
+        break;
+    case fParityOdd:
+        par = parityOdd;
+        break;
+    case fParityEven:
+        par = parityEven;
+        break;
+    case fParityMark:
+        par = parityMark;
+        break;
+    case fParitySpace:
+        par = paritySpace;
+        break;
+    default:
+        misuse("tftdichip.setDataCharacteristics: Invalid parity");
     }
     return ok(driver_->setDataCharacteristics(fhandle, bits, stops, par));
 }
@@ -74,11 +100,20 @@ bool tftdichip::setFlowControl(fFlowControl flowcontrol, quint8 xonChar, quint8 
     using namespace ftdiValues;
     quint16 mask = 0;
     switch (flowcontrol) {
-    case fFlowNone: mask = flowNone; break;
-    case fFlowRTSCTS: mask = flowRtsCts; break;
-    case fFlowDTRDSR: mask = flowDtrDsr; break;
-    case fFlowXONXOFF: mask = flowXonXoff; break;
-    default: misuse("tftdichip.setFlowControl: Invalid flowcontrol");
+    case fFlowNone:
+        mask = flowNone;
+        break;
+    case fFlowRTSCTS:
+        mask = flowRtsCts;
+        break;
+    case fFlowDTRDSR:
+        mask = flowDtrDsr;
+        break;
+    case fFlowXONXOFF:
+        mask = flowXonXoff;
+        break;
+    default:
+        misuse("tftdichip.setFlowControl: Invalid flowcontrol");
     }
     return ok(driver_->setFlowControl(fhandle, mask, xonChar, xoffChar));
 }
@@ -120,10 +155,17 @@ bool tftdichip::purgeQueue(fQueue queue) {
     using namespace ftdiValues;
     quint32 mask = 0;
     switch (queue) {
-    case fSendQueue: mask = purgeTx; break;
-    case fReceiveQueue: mask = purgeRx; break;
-    case fAll: mask = purgeRx | purgeTx; break;
-    default: misuse("tftdichip.purgeQueue: Invalid queue");
+    case fSendQueue:
+        mask = purgeTx;
+        break;
+    case fReceiveQueue:
+        mask = purgeRx;
+        break;
+    case fAll:
+        mask = purgeRx | purgeTx;
+        break;
+    default:
+        misuse("tftdichip.purgeQueue: Invalid queue");
     }
     return ok(driver_->purge(fhandle, mask));
 }

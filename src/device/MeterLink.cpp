@@ -27,9 +27,13 @@ QString meterBytesToText(const QByteArray& bytes) {
 
 MeterLink::MeterLink(Clock* clock) : clock_(clock) {}
 
-MeterLink::~MeterLink() { freeLink(); }
+MeterLink::~MeterLink() {
+    freeLink();
+}
 
-Clock& MeterLink::clock() const { return clock_ ? *clock_ : appClock(); }
+Clock& MeterLink::clock() const {
+    return clock_ ? *clock_ : appClock();
+}
 
 void MeterLink::createLink() {
     freeLink();
@@ -147,8 +151,7 @@ int MeterLink::collectCandidates(pftdiDeviceList list, quint32 count, bool messa
         USBPortSerial = QByteArray(serial, int(qstrnlen(serial, sizeof list[i].serialNumber)));
         if (!messagesFirst)
             letMessagesRun();
-        if (USBPortSerial.size() > 4 && USBPortSerial.startsWith("PP") &&
-            found < maxCandidates)
+        if (USBPortSerial.size() > 4 && USBPortSerial.startsWith("PP") && found < maxCandidates)
             ListaPPDev[size_t(found++)] = USBPortSerial;
     }
     return found;

@@ -57,10 +57,10 @@ public:
     bool OpenZQMDevice();
 
     // Hooks set by the window.
-    std::function<void()> processMessages;          // default: QCoreApplication::processEvents()
-    std::function<QString()> deviceNameText;        // lexicon item 10
+    std::function<void()> processMessages;   // default: QCoreApplication::processEvents()
+    std::function<QString()> deviceNameText; // lexicon item 10
     std::function<void(const QString& name, const QString& serial, const QString& firmware)>
-        showLabels;                                 // LabNazwa, LabSN, LabFV
+        showLabels; // LabNazwa, LabSN, LabFV
 
 private:
     Clock& clock() const;

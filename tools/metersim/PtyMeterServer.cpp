@@ -58,7 +58,8 @@ void PtyMeterServer::run(const volatile bool* stop) {
             done += n > 0 ? n : 0;
         }
         // Sleep until the next byte is due or the program writes; at most 50 ms.
-        const qint64 waitUs = qBound(qint64(0), line_.nextArrivalUs() - clock.nowUs(), qint64(50'000));
+        const qint64 waitUs =
+            qBound(qint64(0), line_.nextArrivalUs() - clock.nowUs(), qint64(50'000));
         pollfd pfd{master_, POLLIN, 0};
         const timespec ts{time_t(waitUs / 1'000'000), long(waitUs % 1'000'000) * 1000};
         if (::ppoll(&pfd, 1, &ts, nullptr) <= 0 || !(pfd.revents & POLLIN))

@@ -17,7 +17,9 @@
 
 namespace {
 volatile bool g_stop = false;
-void onSignal(int) { g_stop = true; }
+void onSignal(int) {
+    g_stop = true;
+}
 
 int fail(const QString& message) {
     std::fprintf(stderr, "metersim: %s\n", qPrintable(message));
@@ -55,15 +57,16 @@ int main(int argc, char** argv) {
                                        QStringLiteral("text"));
     const QCommandLineOption printerOpt(
         QStringLiteral("printer-delay"),
-        QStringLiteral("Milliseconds the printer step takes (default 1500)."), QStringLiteral("ms"));
+        QStringLiteral("Milliseconds the printer step takes (default 1500)."),
+        QStringLiteral("ms"));
     const QCommandLineOption faultOpt(
         QStringLiteral("fault"),
         QStringLiteral("Misbehaviour, e.g. \"pause cmd=M at=40 ms=300\" (see MeterFaults.h)."),
         QStringLiteral("spec"));
     const QCommandLineOption dumpOpt(QStringLiteral("dump"),
                                      QStringLiteral("Print the meter data as JSON and exit."));
-    parser.addOptions({dataOpt, seedOpt, sizeOpt, usbOpt, serialOpt, fwOpt, prefixOpt,
-                       printerOpt, faultOpt, dumpOpt});
+    parser.addOptions({dataOpt, seedOpt, sizeOpt, usbOpt, serialOpt, fwOpt, prefixOpt, printerOpt,
+                       faultOpt, dumpOpt});
     parser.process(app);
 
     MeterData data;

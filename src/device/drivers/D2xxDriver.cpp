@@ -26,7 +26,9 @@ struct NativeNode {
     Handle ftHandle;
 };
 
-Handle toNative(FtHandle h) { return reinterpret_cast<Handle>(h); }
+Handle toNative(FtHandle h) {
+    return reinterpret_cast<Handle>(h);
+}
 } // namespace
 
 struct D2xxDriver::Api {
@@ -66,8 +68,8 @@ std::unique_ptr<D2xxDriver> D2xxDriver::load(QString* error) {
         if (!fn) {
             complete = false;
             if (error)
-                *error = QStringLiteral("%1 lacks %2").arg(library->fileName(),
-                                                          QLatin1String(symbol));
+                *error =
+                    QStringLiteral("%1 lacks %2").arg(library->fileName(), QLatin1String(symbol));
         }
     };
     resolve(api->createDeviceInfoList, "FT_CreateDeviceInfoList");
@@ -128,8 +130,12 @@ FtStatus D2xxDriver::openEx(const char* arg, quint32 flags, FtHandle& handle) {
     return s;
 }
 
-FtStatus D2xxDriver::close(FtHandle h) { return api_->close(toNative(h)); }
-FtStatus D2xxDriver::resetDevice(FtHandle h) { return api_->resetDevice(toNative(h)); }
+FtStatus D2xxDriver::close(FtHandle h) {
+    return api_->close(toNative(h));
+}
+FtStatus D2xxDriver::resetDevice(FtHandle h) {
+    return api_->resetDevice(toNative(h));
+}
 FtStatus D2xxDriver::setBaudRate(FtHandle h, quint32 baud) {
     return api_->setBaudRate(toNative(h), baud);
 }
@@ -157,4 +163,6 @@ FtStatus D2xxDriver::read(FtHandle h, void* buffer, quint32 n, quint32& got) {
 FtStatus D2xxDriver::getQueueStatus(FtHandle h, quint32& rx) {
     return api_->getQueueStatus(toNative(h), &rx);
 }
-FtStatus D2xxDriver::purge(FtHandle h, quint32 mask) { return api_->purge(toNative(h), mask); }
+FtStatus D2xxDriver::purge(FtHandle h, quint32 mask) {
+    return api_->purge(toNative(h), mask);
+}

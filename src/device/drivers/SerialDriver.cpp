@@ -144,15 +144,14 @@ FtStatus SerialDriver::setBaudRate(FtHandle handle, quint32 baud) {
     return s;
 }
 
-FtStatus SerialDriver::setDataCharacteristics(FtHandle handle, quint8 wordLength,
-                                              quint8 stopBits, quint8 parity) {
+FtStatus SerialDriver::setDataCharacteristics(FtHandle handle, quint8 wordLength, quint8 stopBits,
+                                              quint8 parity) {
     FtStatus s;
     Open* o = find(handle, s);
     if (!o)
         return s;
     static const QSerialPort::Parity parities[] = {QSerialPort::NoParity, QSerialPort::OddParity,
-                                                   QSerialPort::EvenParity,
-                                                   QSerialPort::MarkParity,
+                                                   QSerialPort::EvenParity, QSerialPort::MarkParity,
                                                    QSerialPort::SpaceParity};
     if ((wordLength != 7 && wordLength != 8) || (stopBits != 0 && stopBits != 2) || parity > 4)
         return ftStatus::invalidParameter;
@@ -169,10 +168,17 @@ FtStatus SerialDriver::setFlowControl(FtHandle handle, quint16 flow, quint8, qui
         return s;
     QSerialPort::FlowControl mode;
     switch (flow) {
-    case ftdiValues::flowNone: mode = QSerialPort::NoFlowControl; break;
-    case ftdiValues::flowRtsCts: mode = QSerialPort::HardwareControl; break;
-    case ftdiValues::flowXonXoff: mode = QSerialPort::SoftwareControl; break;
-    default: return ftStatus::notSupported; // DTR/DSR handshaking has no QSerialPort mode
+    case ftdiValues::flowNone:
+        mode = QSerialPort::NoFlowControl;
+        break;
+    case ftdiValues::flowRtsCts:
+        mode = QSerialPort::HardwareControl;
+        break;
+    case ftdiValues::flowXonXoff:
+        mode = QSerialPort::SoftwareControl;
+        break;
+    default:
+        return ftStatus::notSupported; // DTR/DSR handshaking has no QSerialPort mode
     }
     return o->port->setFlowControl(mode) ? ftStatus::ok : ftStatus::ioError;
 }

@@ -9,9 +9,13 @@ SimDriver::SimDriver(Clock* clock) : clock_(clock) {}
 
 SimDriver::~SimDriver() = default;
 
-Clock& SimDriver::clock() const { return clock_ ? *clock_ : appClock(); }
+Clock& SimDriver::clock() const {
+    return clock_ ? *clock_ : appClock();
+}
 
-qint64 SimDriver::now() const { return clock().nowUs(); }
+qint64 SimDriver::now() const {
+    return clock().nowUs();
+}
 
 std::shared_ptr<MeterModel> SimDriver::addMeter(const QByteArray& usbSerial,
                                                 std::shared_ptr<MeterModel> meter) {
@@ -134,7 +138,10 @@ FtStatus SimDriver::setBaudRate(FtHandle handle, quint32 baud) {
 
 FtStatus SimDriver::setDataCharacteristics(FtHandle handle, quint8 wordLength, quint8 stopBits,
                                            quint8 parity) {
-    note(QStringLiteral("SetDataCharacteristics %1 %2 %3").arg(wordLength).arg(stopBits).arg(parity));
+    note(QStringLiteral("SetDataCharacteristics %1 %2 %3")
+             .arg(wordLength)
+             .arg(stopBits)
+             .arg(parity));
     FtStatus s;
     if (Device* d = live(handle, s)) {
         d->wordLength = wordLength;
@@ -175,8 +182,7 @@ FtStatus SimDriver::setUSBParameters(FtHandle handle, quint32 inSize, quint32 ou
     return s;
 }
 
-FtStatus SimDriver::write(FtHandle handle, const void* buffer, quint32 toWrite,
-                          quint32& written) {
+FtStatus SimDriver::write(FtHandle handle, const void* buffer, quint32 toWrite, quint32& written) {
     const QByteArray bytes(static_cast<const char*>(buffer), int(toWrite));
     note(QStringLiteral("Write ") + QString::fromLatin1(bytes.toHex(' ').toUpper()));
     FtStatus s;
@@ -185,8 +191,8 @@ FtStatus SimDriver::write(FtHandle handle, const void* buffer, quint32 toWrite,
         return s;
     written = toWrite;
     // At another speed or framing the meter sees only garbage and keeps quiet.
-    const bool lineMatches = d->baud == 115200 && d->wordLength == 8 && d->stopBits == 0 &&
-                             d->parity == 0;
+    const bool lineMatches =
+        d->baud == 115200 && d->wordLength == 8 && d->stopBits == 0 && d->parity == 0;
     if (d->meter && lineMatches) {
         const qint64 t = now();
         for (const MeterReply& reply : d->meter->receive(bytes, t))
@@ -203,8 +209,8 @@ FtStatus SimDriver::read(FtHandle handle, void* buffer, quint32 toRead, quint32&
         return s;
     const qint64 start = now();
     while (quint32(d->line.arrived(now())) < toRead) {
-        const bool timedOut = d->readTimeoutMs != 0 &&
-                              now() - start >= qint64(d->readTimeoutMs) * 1000;
+        const bool timedOut =
+            d->readTimeoutMs != 0 && now() - start >= qint64(d->readTimeoutMs) * 1000;
         // Without a time-out the real driver would wait for ever; nothing more is
         // coming when the line holds no further bytes, so stop there.
         const bool nothingMore = d->line.pending() == d->line.arrived(now());

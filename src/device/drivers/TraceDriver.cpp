@@ -43,11 +43,9 @@ FtStatus TraceDriver::setBaudRate(FtHandle handle, quint32 baud) {
 }
 
 FtStatus TraceDriver::setDataCharacteristics(FtHandle handle, quint8 w, quint8 st, quint8 p) {
-    return logged(inner_->setDataCharacteristics(handle, w, st, p),
-                  QStringLiteral("data bits %1, stop bits code %2, parity code %3")
-                      .arg(w)
-                      .arg(st)
-                      .arg(p));
+    return logged(
+        inner_->setDataCharacteristics(handle, w, st, p),
+        QStringLiteral("data bits %1, stop bits code %2, parity code %3").arg(w).arg(st).arg(p));
 }
 
 FtStatus TraceDriver::setFlowControl(FtHandle handle, quint16 flow, quint8 xon, quint8 xoff) {
@@ -71,10 +69,10 @@ FtStatus TraceDriver::setUSBParameters(FtHandle handle, quint32 in, quint32 out)
 
 FtStatus TraceDriver::write(FtHandle handle, const void* buffer, quint32 n, quint32& written) {
     const FtStatus s = inner_->write(handle, buffer, n, written);
-    return logged(s, QStringLiteral("sent %1 bytes: %2")
-                         .arg(n)
-                         .arg(deviceTrace::hex(
-                             QByteArray(static_cast<const char*>(buffer), int(n)))));
+    return logged(s,
+                  QStringLiteral("sent %1 bytes: %2")
+                      .arg(n)
+                      .arg(deviceTrace::hex(QByteArray(static_cast<const char*>(buffer), int(n)))));
 }
 
 FtStatus TraceDriver::read(FtHandle handle, void* buffer, quint32 n, quint32& got) {
@@ -83,11 +81,11 @@ FtStatus TraceDriver::read(FtHandle handle, void* buffer, quint32 n, quint32& go
     if (s == ftStatus::ok)
         got = count;
     lastQueue_ = -1;
-    return logged(s, QStringLiteral("read %1 of %2 bytes: %3")
-                         .arg(count)
-                         .arg(n)
-                         .arg(deviceTrace::hex(
-                             QByteArray(static_cast<const char*>(buffer), int(count)))));
+    return logged(
+        s, QStringLiteral("read %1 of %2 bytes: %3")
+               .arg(count)
+               .arg(n)
+               .arg(deviceTrace::hex(QByteArray(static_cast<const char*>(buffer), int(count)))));
 }
 
 FtStatus TraceDriver::getQueueStatus(FtHandle handle, quint32& rxBytes) {

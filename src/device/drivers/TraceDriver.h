@@ -23,8 +23,7 @@ public:
     FtStatus setTimeouts(FtHandle handle, quint32 readMs, quint32 writeMs) override;
     FtStatus setLatencyTimer(FtHandle handle, quint8 ms) override;
     FtStatus setUSBParameters(FtHandle handle, quint32 inSize, quint32 outSize) override;
-    FtStatus write(FtHandle handle, const void* buffer, quint32 toWrite,
-                   quint32& written) override;
+    FtStatus write(FtHandle handle, const void* buffer, quint32 toWrite, quint32& written) override;
     FtStatus read(FtHandle handle, void* buffer, quint32 toRead, quint32& got) override;
     FtStatus getQueueStatus(FtHandle handle, quint32& rxBytes) override;
     FtStatus purge(FtHandle handle, quint32 mask) override;

@@ -87,12 +87,12 @@ SimObject* MeterData::object(quint8 number) {
 }
 
 MeterData MeterData::generate(quint32 seed, int size) {
-    static const char* surnames[] = {"KOWALSKI",  "NOWAK",      "WISNIEWSKI", "WOJCIK",
-                                     "KOWALCZYK", "KAMINSKI",   "LEWANDOWSKI", "ZIELINSKI",
-                                     "SZYMANSKI", "WOZNIAK",    "DABROWSKI",  "KOZLOWSKI",
-                                     "JANKOWSKI", "MAZUR",      "KWIATKOWSKI", "KRAWCZYK"};
-    static const char* given[] = {"JAN", "PIOTR", "ANDRZEJ", "STANISLAW", "TOMASZ",
-                                  "MAREK", "JOZEF", "KRZYSZTOF", "ANNA", "MARIA"};
+    static const char* surnames[] = {"KOWALSKI",  "NOWAK",    "WISNIEWSKI",  "WOJCIK",
+                                     "KOWALCZYK", "KAMINSKI", "LEWANDOWSKI", "ZIELINSKI",
+                                     "SZYMANSKI", "WOZNIAK",  "DABROWSKI",   "KOZLOWSKI",
+                                     "JANKOWSKI", "MAZUR",    "KWIATKOWSKI", "KRAWCZYK"};
+    static const char* given[] = {"JAN",   "PIOTR", "ANDRZEJ",   "STANISLAW", "TOMASZ",
+                                  "MAREK", "JOZEF", "KRZYSZTOF", "ANNA",      "MARIA"};
     static const char* farms[] = {"GR ROLNA", "AGRO", "SKUP ZBOZ", "FERMA"};
     // Typical moisture (tenths of %), spread, and density (tenths of kg/hl) per species.
     struct Kind {
@@ -149,8 +149,8 @@ MeterData MeterData::generate(quint32 seed, int size) {
         m.packedDate = SimMeasurement::packDate(when.date());
         m.packedTime = SimMeasurement::packTime(when.time());
         const int dryingOut = (when.date().month() - 7) * 5; // later grain is drier
-        m.moisture = quint16(qMax(50, kind.moisture - dryingOut - kind.spread +
-                                          rng.bounded(2 * kind.spread + 1)));
+        m.moisture = quint16(
+            qMax(50, kind.moisture - dryingOut - kind.spread + rng.bounded(2 * kind.spread + 1)));
         const int warm = when.date().month() <= 8 ? 220 : 120;
         m.temperature = qint16(warm - 60 + rng.bounded(121));
         m.density = quint16(kind.density - 30 + rng.bounded(61));
@@ -210,13 +210,13 @@ std::optional<MeterData> MeterData::fromJson(const QByteArray& json, QString* er
             if (j.contains(QLatin1String("packedDate")))
                 m.packedDate = quint16(j.value(QLatin1String("packedDate")).toInt());
             else {
-                const QDate d = QDate::fromString(j.value(QLatin1String("date")).toString(),
-                                                  Qt::ISODate);
+                const QDate d =
+                    QDate::fromString(j.value(QLatin1String("date")).toString(), Qt::ISODate);
                 if (!d.isValid() || d.year() < 1999 || d.year() > 2126) {
                     if (error)
-                        *error = mwhere + QStringLiteral(
-                                              ": \"date\" must be YYYY-MM-DD, 1999 to 2126, "
-                                              "or give \"packedDate\"");
+                        *error =
+                            mwhere + QStringLiteral(": \"date\" must be YYYY-MM-DD, 1999 to 2126, "
+                                                    "or give \"packedDate\"");
                     return std::nullopt;
                 }
                 m.packedDate = SimMeasurement::packDate(d);

@@ -11,13 +11,13 @@
 #include <optional>
 
 struct SimMeasurement {
-    quint32 number = 0;       // 24 bits on the wire
-    quint16 packedDate = 0;   // bits 0-4 day, 5-8 month, 9-15 year - 1999
-    quint16 packedTime = 0;   // bits 0-4 seconds / 2, 5-10 minutes, 11-15 hours
-    quint16 moisture = 0;     // tenths of a percent
-    qint16 temperature = 0;   // tenths of a degree Celsius
-    quint16 density = 0;      // tenths of kg/hl
-    quint16 species = 0;      // counted from 0
+    quint32 number = 0;     // 24 bits on the wire
+    quint16 packedDate = 0; // bits 0-4 day, 5-8 month, 9-15 year - 1999
+    quint16 packedTime = 0; // bits 0-4 seconds / 2, 5-10 minutes, 11-15 hours
+    quint16 moisture = 0;   // tenths of a percent
+    qint16 temperature = 0; // tenths of a degree Celsius
+    quint16 density = 0;    // tenths of kg/hl
+    quint16 species = 0;    // counted from 0
     quint8 flags = 0;
 
     static quint16 packDate(const QDate& date);
@@ -30,8 +30,8 @@ struct SimMeasurement {
 };
 
 struct SimObject {
-    quint8 number = 1;      // the object byte
-    QByteArray name;        // up to 24 bytes: the 20-byte name field and the 4 after it
+    quint8 number = 1; // the object byte
+    QByteArray name;   // up to 24 bytes: the 20-byte name field and the 4 after it
     QList<SimMeasurement> measurements;
 
     // The 25-byte record the meter sends in answer to "L".

@@ -25,7 +25,9 @@ struct MeterFault {
     int at = 0;
     int ms = 0;
 
-    bool hits(int ordinal) const { return ordinal >= first && (times == 0 || ordinal < first + times); }
+    bool hits(int ordinal) const {
+        return ordinal >= first && (times == 0 || ordinal < first + times);
+    }
 };
 
 // Parses the text form; on a mistake returns nothing and says why in `error`.

@@ -23,12 +23,18 @@ int commandLength(const QByteArray& buf) {
         if (buf.size() < 3)
             return 0;
         return buf[2] == CR ? 3 : -1;
-    case 'N': return buf.size() >= 25 ? 25 : 0;
-    case 'U': return buf.size() >= 5 ? 5 : 0;
-    case 'F': return buf.size() >= 43 ? 43 : 0;
-    case 'P': return buf.size() >= 44 ? 44 : 0;
-    case 'V': return buf.size() >= 3 ? 3 : 0;
-    default: return -1;
+    case 'N':
+        return buf.size() >= 25 ? 25 : 0;
+    case 'U':
+        return buf.size() >= 5 ? 5 : 0;
+    case 'F':
+        return buf.size() >= 43 ? 43 : 0;
+    case 'P':
+        return buf.size() >= 44 ? 44 : 0;
+    case 'V':
+        return buf.size() >= 3 ? 3 : 0;
+    default:
+        return -1;
     }
 }
 
@@ -165,7 +171,9 @@ void MeterModel::applyFaults(char letter, MeterReply& reply, bool acknowledgemen
         if (!f.hits(f.command ? ordinal : overall) || reply.pieces.isEmpty())
             continue;
         switch (f.kind) {
-        case MeterFault::Silence: reply.pieces.clear(); break;
+        case MeterFault::Silence:
+            reply.pieces.clear();
+            break;
         case MeterFault::NoStar: {
             QByteArray& last = reply.pieces.last().bytes;
             if (last.endsWith('*'))

@@ -18,9 +18,9 @@ struct MeterConfig {
     QByteArray serial = "230117"; // shown by the program as "GD" + these six characters
     char spare = ' ';
     QByteArray firmware = "1.15";
-    QByteArray identTail;         // extra bytes after the identification's CR
-    int thinkUs = 1500;           // from the end of a command to the first reply byte
-    int printerDelayMs = 1500;    // from the first "*" of V1/V2 to the second
+    QByteArray identTail;      // extra bytes after the identification's CR
+    int thinkUs = 1500;        // from the end of a command to the first reply byte
+    int printerDelayMs = 1500; // from the first "*" of V1/V2 to the second
 };
 
 // One stretch of a reply: `delayUs` of silence, then `bytes` at line speed.

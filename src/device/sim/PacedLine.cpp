@@ -34,7 +34,9 @@ QByteArray PacedLine::take(qint64 nowUs, int max) {
     return out;
 }
 
-void PacedLine::dropArrived(qint64 nowUs) { take(nowUs, arrived(nowUs)); }
+void PacedLine::dropArrived(qint64 nowUs) {
+    take(nowUs, arrived(nowUs));
+}
 
 qint64 PacedLine::nextArrivalUs() const {
     return bytes_.empty() ? std::numeric_limits<qint64>::max() : bytes_.front().atUs;

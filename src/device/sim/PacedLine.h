@@ -13,7 +13,9 @@ class PacedLine {
 public:
     static constexpr qint64 baud = 115200;
     // Arrival time of the i-th byte (0-based) of a stretch starting at `startUs`.
-    static qint64 byteTimeUs(qint64 startUs, qint64 i) { return startUs + (i + 1) * 10'000'000 / baud; }
+    static qint64 byteTimeUs(qint64 startUs, qint64 i) {
+        return startUs + (i + 1) * 10'000'000 / baud;
+    }
 
     // Queues `reply`, to start once the command of `commandBytes` has come in
     // at `nowUs` and the line is free.
