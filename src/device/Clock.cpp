@@ -17,7 +17,9 @@ Clock* g_clock = nullptr;
 
 SystemClock::SystemClock() : origin_(monotonicUs()) {}
 
-qint64 SystemClock::nowUs() { return monotonicUs() - origin_; }
+qint64 SystemClock::nowUs() {
+    return monotonicUs() - origin_;
+}
 
 void SystemClock::sleepMs(int ms) {
     if (ms > 0)
@@ -29,4 +31,6 @@ Clock& appClock() {
     return g_clock ? *g_clock : systemClock;
 }
 
-void setAppClock(Clock* clock) { g_clock = clock; }
+void setAppClock(Clock* clock) {
+    g_clock = clock;
+}
