@@ -50,6 +50,12 @@ TMainUniZQMForm::TMainUniZQMForm(QString settingsPath, const SpreadsheetProbe* p
         LangManEngine1->Translate(LangManEngine1->GetISOCode(position));
         LangFlagsCombo1ChangeLanguage();
     });
+    meter.deviceNameText = [this] { return DesignedLexicon1.GetItem(10); };
+    meter.showLabels = [this](const QString& name, const QString& serial, const QString& fw) {
+        LabNazwa->setText(name);
+        LabSN->setText(serial);
+        LabFV->setText(fw);
+    };
     layout->addWidget(Panel1);
     layout->addWidget(PageControl1, 1);
 
@@ -191,7 +197,9 @@ void TMainUniZQMForm::FormResize() {
     LangFlagsCombo1->raise();
 }
 
-void TMainUniZQMForm::FormClose() {}
+void TMainUniZQMForm::FormClose() {
+    meter.freeLink();
+}
 
 // ---- languages -------------------------------------------------------------
 
@@ -221,7 +229,12 @@ void TMainUniZQMForm::LoadGatunki() {
         ErrorHandler::show(loaded.message);
 }
 
-void TMainUniZQMForm::Timer1Timer() {}
+void TMainUniZQMForm::Timer1Timer() {
+    // While no meter is identified the meter box stays blank.
+    if (!meter.FlagaJest)
+        for (QLabel* l : {LabFV, LabSN, LabNazwa})
+            l->setText(QStringLiteral(" "));
+}
 
 // ---- start-up --------------------------------------------------------------
 
@@ -232,6 +245,11 @@ std::vector<TMainUniZQMForm::StartupStep> TMainUniZQMForm::startupSteps() {
              const QString folder =
                  programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder;
              ProgramPath = QDir(folder).absolutePath() + QLatin1Char('/');
+         }},
+        {"meter link",
+         [this] {
+             meter.createLink();
+             meter.FlagaJest = false;
          }},
         {"species names", [this] { LoadGatunki(); }},
         {"banner", [this] { showBanner(GetActLangNbr()); }},

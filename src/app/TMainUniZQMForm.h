@@ -4,6 +4,7 @@
 // the two grids, and runs the start-up sequence when it is first shown.
 #include "DesignedLexicon.h"
 #include "MainWindowSettings.h"
+#include "MeterLink.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -51,6 +52,10 @@ public:
     std::array<QString, 4> LastSortString;
     bool IsExcelExport = false;
     bool IsOpenOffExport = false;
+    // The meter: the link object FtdiRS, FlagaJest, USBPortSerial, ListaPPDev,
+    // DevFirmWare and the exchange every window uses.
+    MeterLink meter;
+
     // Language components: the engine behind the picker and the lexicon.
     LanguageEngine* LangManEngine1;
     DesignedLexicon DesignedLexicon1;

@@ -25,6 +25,8 @@ public:
     // the executable.
     explicit AppFixture(bool withProgramFiles = true) {
         ErrorHandler::setSink([this](const QString& m) { messages << m; });
+        // The simulated meter stands behind the real driver interface.
+        qputenv("ZQM_DRIVER", "sim");
         if (withProgramFiles)
             for (const char* name : {"GatunkiZQM.txt"})
                 QFile::copy(QStringLiteral(ZQM_BIN_DIR "/") + name, dir.filePath(name));

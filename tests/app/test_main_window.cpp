@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 TEST(MainWindow, NineWindowsInOrderWithTheMainWindowFirst) {
@@ -106,4 +107,38 @@ TEST(MainWindow, MissingSpeciesFileIsReportedAndStartUpGoesOn) {
     ASSERT_EQ(app.messages.size(), 1);
     EXPECT_TRUE(app.messages[0].contains("GatunkiZQM.txt"));
     EXPECT_TRUE(w->startupComplete());
+}
+
+TEST(MainWindow, TimerBlanksTheMeterBoxOnlyWhileNoMeterIsIdentified) {
+    AppFixture app;
+    auto w = app.startWindow();
+    ASSERT_NE(w->meter.FtdiRS, nullptr);
+    EXPECT_FALSE(w->meter.FlagaJest);
+    EXPECT_EQ(w->Timer1->interval(), 3000);
+    EXPECT_TRUE(w->Timer1->isActive());
+
+    // Identification fills the meter box ...
+    ASSERT_TRUE(w->meter.OpenZQMDevice());
+    EXPECT_EQ(w->LabNazwa->text(), QStringLiteral("Grain Moisture and Density Meter"));
+    EXPECT_TRUE(w->LabSN->text().startsWith("GD"));
+    EXPECT_EQ(w->LabFV->text().size(), 4);
+
+    // ... and the timer keeps it while the meter counts as found,
+    w->meter.FlagaJest = true;
+    const QString serial = w->LabSN->text();
+    w->Timer1Timer();
+    EXPECT_EQ(w->LabSN->text(), serial);
+    // but blanks it once it does not.
+    w->meter.FlagaJest = false;
+    w->Timer1Timer();
+    for (QLabel* l : {w->LabNazwa, w->LabSN, w->LabFV})
+        EXPECT_EQ(l->text(), QStringLiteral(" "));
+}
+
+TEST(MainWindow, ClosingFreesTheLink) {
+    AppFixture app;
+    auto w = app.startWindow();
+    ASSERT_TRUE(w->meter.OpenZQMDevice());
+    w->close();
+    EXPECT_EQ(w->meter.FtdiRS, nullptr);
 }

@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
     const QCommandLineOption faultOpt(
         QStringLiteral("fault"),
         QStringLiteral("Misbehaviour, e.g. \"pause cmd=M at=40 ms=300\" (see MeterFaults.h)."),
-        QStringLiteral("spec"));
+        QStringLiteral("faults"));
     const QCommandLineOption dumpOpt(QStringLiteral("dump"),
                                      QStringLiteral("Print the meter data as JSON and exit."));
     parser.addOptions({dataOpt, seedOpt, sizeOpt, usbOpt, serialOpt, fwOpt, prefixOpt, printerOpt,
