@@ -46,8 +46,10 @@ QString prepareEmbeddedEngine(const QString& programPath) {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
         candidates << runtime + QStringLiteral("/zqmm-firebird");
-    candidates << QDir::tempPath() + QStringLiteral("/zqmm-firebird-") +
-                      QString::number(::geteuid());
+    const QString leaf = QStringLiteral("/zqmm-firebird-") + QString::number(::geteuid());
+    candidates << QDir::tempPath() + leaf;
+    if (QDir::tempPath() != QLatin1String("/tmp"))
+        candidates << QStringLiteral("/tmp") + leaf; // TMPDIR may not be ours to write
 
     for (const QString& dir : candidates) {
         if (usablePrivateDir(dir)) {

@@ -3,6 +3,7 @@
 #include "OpenFailure.h"
 #include "TempDatabase.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -222,6 +223,13 @@ TEST(OpenFailure, SecondCopyIsToldTheDatabaseIsInUse) {
     TempDatabase tdb(TempDatabase::CopyOnly);
     Probe probe(QFileInfo(tdb.filePath()).path());
     QProcess first;
+    // Its own lock folder, as a copy started in another session or by another
+    // user would have: the engine's lock on the file itself still excludes.
+    const QString otherLocks = QFileInfo(tdb.filePath()).path() + "/other-locks";
+    QDir().mkpath(otherLocks);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("FIREBIRD_LOCK", otherLocks);
+    first.setProcessEnvironment(env);
     first.start(probe.path(), {"hold", tdb.programPath()});
     ASSERT_TRUE(first.waitForStarted(30000));
     ASSERT_TRUE(first.waitForReadyRead(60000));
