@@ -73,10 +73,12 @@ void bindAll(QSqlQuery& query, const QVariantList& inputs) {
         query.bindValue(i, inputs.at(i));
 }
 
-// The meter's wall-clock time, stored as written: a time without a zone, so
-// a local daylight-saving gap cannot move it.
+// The meter's wall-clock time, stored as written. Only its date and time
+// count: a local time in a daylight-saving gap (02:30 on the spring-forward
+// day) is an invalid QDateTime, yet the meter may well have taken a sample
+// then. Passed on as UTC, which has no gaps, so nothing moves it.
 QVariant timestamp(const QDateTime& dt) {
-    if (!dt.isValid())
+    if (!dt.date().isValid() || !dt.time().isValid())
         return QVariant(QMetaType::fromType<QDateTime>());
     return QDateTime(dt.date(), dt.time(), QTimeZone::utc());
 }

@@ -8,6 +8,7 @@
 #include <QSqlRecord>
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <functional>
 
 namespace {
@@ -248,9 +249,33 @@ TEST(Procedures, SecondImportStoresNothingTwiceAndKeepsTheTick) {
     EXPECT_EQ(scalar(tdb.sql(), "select FLAGI from WYNIKI where DANE3 = 12"), 8);
 }
 
+// Runs with the process in a zone with daylight saving (Central European
+// rules, written out so that no zone database is needed).
+class InZoneWithDaylightSaving {
+public:
+    InZoneWithDaylightSaving() : saved_(qgetenv("TZ")), had_(qEnvironmentVariableIsSet("TZ")) {
+        qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
+        tzset();
+    }
+    ~InZoneWithDaylightSaving() {
+        if (had_)
+            qputenv("TZ", saved_);
+        else
+            qunsetenv("TZ");
+        tzset();
+    }
+
+private:
+    QByteArray saved_;
+    bool had_;
+};
+
 // What the import stores: REZC empty (not NULL), REZI1 and REZI2 0, the time
-// to the second, the values as given, DATA_IMPORT filled in.
+// to the second, the values as given, DATA_IMPORT filled in. The time is the
+// meter's wall clock, even in the hour the local clock skips in spring.
 TEST(Procedures, StoresTheMeasurementAsGiven) {
+    InZoneWithDaylightSaving zone;
+    ASSERT_FALSE(at(2025, 3, 30, 2, 30, 17).isValid()) << "not in a zone with a spring gap";
     TempDatabase tdb;
     Procedures p = tdb.procedures();
     const int idg = p.updateGatunek(p.updateObiektTemp(20, 1, "A"), 1, "Wheat");
@@ -269,6 +294,9 @@ TEST(Procedures, StoresTheMeasurementAsGiven) {
     EXPECT_FALSE(r[0].value("REZC").isNull());
     EXPECT_EQ(r[0].value("REZC").toString(), "");
     EXPECT_TRUE(r[0].value("DATA_IMPORT").toDateTime().isValid());
+    EXPECT_EQ(scalar(tdb.sql(), "select count(*) from WYNIKI "
+                                "where DATACZAS = timestamp '2025-03-30 02:30:17'"),
+              1);
 }
 
 // Objects are matched on (IDDEV, IDO_INDEV, NAZWA_DEV): number 0 ("Adding
