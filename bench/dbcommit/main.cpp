@@ -158,7 +158,7 @@ int main(int argc, char** argv) {
             << " records per object reply (" << (pairs + perReply - 1) / perReply << " replies)\n";
         out.flush();
         const Run a = runForm('A', built, parser.value("dir"), pairs, perReply);
-        out << QString("A. commit per statement:                     %1 s  (%2 ms per pair, %3 "
+        out << QString("A. commit per statement:                        %1 s  (%2 ms per pair, %3 "
                        "stored)\n")
                    .arg(a.seconds, 0, 'f', 3)
                    .arg(a.seconds * 1000 / pairs, 0, 'f', 3)
@@ -172,7 +172,7 @@ int main(int argc, char** argv) {
                    .arg(b.stored);
         out.flush();
         const Run c = runForm('C', built, parser.value("dir"), pairs, perReply);
-        out << QString("C. transaction per reply, no savepoints:     %1 s  (%2 ms per pair, %3 "
+        out << QString("C. transaction per reply, no savepoints:        %1 s  (%2 ms per pair, %3 "
                        "stored)\n")
                    .arg(c.seconds, 0, 'f', 3)
                    .arg(c.seconds * 1000 / pairs, 0, 'f', 3)
