@@ -68,7 +68,8 @@ public:
     int updateGatunek(int idOb, int idGatunku, const QString& nazwaGat);
     // P_WYNIKI_UI(IDOB, DATACZAS, DANE1, DANE2, DANE3, DANE5, REZI1, REZC, FLAGI, REZI2)
     void wynikiUi(const WynikiUiInput& in);
-    // P_SELECT_WYNIKI(IDDX, SELE): SELE 0 ticks all results of species row IDDX, 1 unticks.
+    // P_SELECT_WYNIKI(IDDX, SELE): SELE 0 ticks all results of species
+    // row IDDX, any other value unticks them.
     void selectWyniki(int iddx, int sele);
     // P_SELECTDATES(DATA_OD, DATA_DO): ticks DATA_OD <= DATACZAS < DATA_DO, unticks the rest.
     // `dataDo` is the day after the last day of the range.
@@ -94,9 +95,10 @@ public:
     bool deleteResult(int idwyn);                // WYNIKI row
     int deleteResults(const QList<int>& idwyns); // several, one commit; count deleted
     bool deleteObjectLine(int idg);              // GATUNKI row and its results
-    bool renameSupplier(int idob,
-                        const QString& opis); // OBIEKTY.OPIS; idob is the view's IDOB_0
-    bool storeLanguage(int idd, int lang);    // KONFIGURACJA.LANG, the language picker position
+    // OBIEKTY.OPIS, stored as given; `idob` is the object key (the view's IDOB_0).
+    bool renameSupplier(int idob, const QString& opis);
+    // KONFIGURACJA.LANG, the language picker position.
+    bool storeLanguage(int idd, int lang);
 
     // ---- The general form ----------------------------------------------------------
     // Runs `sql` (an EXECUTE PROCEDURE text of SqlTexts) with `inputs` bound by
