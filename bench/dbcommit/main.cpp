@@ -23,11 +23,11 @@ namespace {
 
 QTextStream out(stdout);
 
-QList<MeasurementRecord> replyOf(int object, int count) {
-    QList<MeasurementRecord> records;
+QList<MeasurementRow> replyOf(int object, int count) {
+    QList<MeasurementRow> records;
     const QDateTime start(QDate(2025, 6, 1), QTime(6, 0));
     for (int i = 0; i < count; ++i) {
-        MeasurementRecord r;
+        MeasurementRow r;
         r.idGatunku = 1 + i % 3; // three species per supplier
         r.nazwaGat = QStringList{"Pszenica", "Żyto", "Jęczmień"}.at(i % 3);
         r.dataCzas = start.addSecs(qint64(object) * 86400 + i * 60);
@@ -47,7 +47,7 @@ struct Run {
 };
 
 // Form C: one plain transaction per object reply, no savepoints.
-void storePlain(QSqlDatabase db, int idObj, const QList<MeasurementRecord>& records) {
+void storePlain(QSqlDatabase db, int idObj, const QList<MeasurementRow>& records) {
     if (!db.transaction())
         throw DbError(DbError::Reason::Statement, db.lastError().text());
     {
@@ -95,7 +95,7 @@ Run runForm(char form, const QString& builtFile, const QString& baseDir, int pai
     timer.start();
     for (int object = 0, done = 0; done < pairs; ++object) {
         const int count = qMin(perReply, pairs - done);
-        const QList<MeasurementRecord> records = replyOf(object, count);
+        const QList<MeasurementRow> records = replyOf(object, count);
         const int idObj =
             p.updateObiektTemp(20, object + 1, QStringLiteral("Supplier %1").arg(object + 1));
         switch (form) {

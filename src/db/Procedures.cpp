@@ -175,7 +175,7 @@ void Procedures::selectObjects(int iddx, int sele) {
 }
 
 QList<MeasurementOutcome> Procedures::storeMeasurements(int idObj,
-                                                        const QList<MeasurementRecord>& records) {
+                                                        const QList<MeasurementRow>& records) {
     QList<MeasurementOutcome> outcomes;
     if (records.isEmpty())
         return outcomes;
@@ -196,7 +196,7 @@ QList<MeasurementOutcome> Procedures::storeMeasurements(int idObj,
                 throw statementError(db_, what, query.lastError());
         };
 
-        for (const MeasurementRecord& record : records) {
+        for (const MeasurementRow& record : records) {
             MeasurementOutcome outcome;
             // A failed statement is undone by the engine by itself; the
             // savepoint bounds the record's measurement write, after the

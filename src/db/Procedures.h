@@ -40,7 +40,7 @@ struct WynikiUiInput {
 // One measurement record of an object reply, as the import stores it:
 // P_UPDATEGATUNEK(IDOBJ, idGatunku, nazwaGat), then P_WYNIKI_UI under the
 // species row it returns, with REZI1 0, REZC empty, REZI2 0.
-struct MeasurementRecord {
+struct MeasurementRow {
     int idGatunku = 0; // species number: the meter's species index + 1
     QString nazwaGat;  // species name in the current language
     QDateTime dataCzas;
@@ -86,7 +86,7 @@ public:
     // whose P_WYNIKI_UI fails stays written. One outcome per record, in order.
     // Throws DbError only when the transaction itself fails (then nothing of
     // the batch is stored).
-    QList<MeasurementOutcome> storeMeasurements(int idObj, const QList<MeasurementRecord>& records);
+    QList<MeasurementOutcome> storeMeasurements(int idObj, const QList<MeasurementRow>& records);
 
     // ---- Single-row changes by key -----------------------------------------------
     // Each returns whether the row was there (false: no row has that key).

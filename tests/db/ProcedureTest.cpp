@@ -49,9 +49,9 @@ WynikiUiInput measurement(int idg, const QDateTime& when, int dane3, float moist
     return in;
 }
 
-MeasurementRecord record(int species, const QString& name, const QDateTime& when, int dane3,
+MeasurementRow record(int species, const QString& name, const QDateTime& when, int dane3,
                          float moisture = 14.5f, int flagi = 0) {
-    MeasurementRecord r;
+    MeasurementRow r;
     r.idGatunku = species;
     r.nazwaGat = name;
     r.dataCzas = when;
@@ -211,7 +211,7 @@ TEST(Procedures, SecondImportStoresNothingTwiceAndKeepsTheTick) {
     Procedures p = tdb.procedures();
     auto import = [&](const QString& speciesName, float moisture, int flags) {
         const int idObj = p.updateObiektTemp(20, 3, QStringLiteral("Wiśniewski"));
-        const QList<MeasurementRecord> records = {
+        const QList<MeasurementRow> records = {
             record(1, speciesName, at(2025, 6, 1, 8, 0, 0), 11, moisture, flags),
             record(1, speciesName, at(2025, 6, 1, 9, 0, 0), 12, moisture, flags),
             // Same time, another record number: a measurement of its own.
