@@ -47,8 +47,10 @@ TMainUniZQMForm::TMainUniZQMForm(QString settingsPath, const SpreadsheetProbe* p
     fillLanguagePicker(LangFlagsCombo1, *LangManEngine1);
     LangFlagsCombo1->setCurrentIndex(0);
     connect(LangFlagsCombo1, &QComboBox::activated, this, [this](int position) {
-        LangManEngine1->Translate(LangManEngine1->GetISOCode(position));
-        LangFlagsCombo1ChangeLanguage();
+        ErrorHandler::guarded([&] {
+            LangManEngine1->Translate(LangManEngine1->GetISOCode(position));
+            LangFlagsCombo1ChangeLanguage();
+        });
     });
     meter.deviceNameText = [this] { return DesignedLexicon1.GetItem(10); };
     meter.showLabels = [this](const QString& name, const QString& serial, const QString& fw) {
@@ -208,6 +210,9 @@ int TMainUniZQMForm::GetActLangNbr() const {
 }
 
 void TMainUniZQMForm::LangFlagsCombo1ChangeLanguage() {
+    // The choice is stored at once, so it survives a crash as well as a restart.
+    if (database.tablesOpen())
+        database.storeConfigLang(LangFlagsCombo1->currentIndex());
     showBanner(GetActLangNbr());
     ButtonConnect->setFocus();
 }
@@ -246,12 +251,15 @@ std::vector<TMainUniZQMForm::StartupStep> TMainUniZQMForm::startupSteps() {
                  programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder;
              ProgramPath = QDir(folder).absolutePath() + QLatin1Char('/');
          }},
+        {"database", [this] { database.connect(ProgramPath); }},
         {"meter link",
          [this] {
              meter.createLink();
              meter.FlagaJest = false;
          }},
         {"species names", [this] { LoadGatunki(); }},
+        {"configuration and device tables", [this] { database.openTables(); }},
+        {"language", [this] { restoreLanguage(database.configLang()); }},
         {"banner", [this] { showBanner(GetActLangNbr()); }},
         {"spreadsheet programs",
          [this] {

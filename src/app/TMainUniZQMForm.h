@@ -5,6 +5,7 @@
 #include "DesignedLexicon.h"
 #include "MainWindowSettings.h"
 #include "MeterLink.h"
+#include "ZqmDatabase.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -52,6 +53,9 @@ public:
     std::array<QString, 4> LastSortString;
     bool IsExcelExport = false;
     bool IsOpenOffExport = false;
+    // The measurement database: connection, configuration row, device row 20.
+    ZqmDatabase database;
+
     // The meter: the link object FtdiRS, FlagaJest, USBPortSerial, ListaPPDev,
     // DevFirmWare and the exchange every window uses.
     MeterLink meter;

@@ -23,12 +23,13 @@ class AppFixture {
 public:
     // The program folder holds copies of the files the build delivers beside
     // the executable.
-    explicit AppFixture(bool withProgramFiles = true) {
+    // `omit` names delivered files the test wants missing.
+    explicit AppFixture(const QStringList& omit = {}) {
         ErrorHandler::setSink([this](const QString& m) { messages << m; });
         // The simulated meter stands behind the real driver interface.
         qputenv("ZQM_DRIVER", "sim");
-        if (withProgramFiles)
-            for (const char* name : {"GatunkiZQM.txt"})
+        for (const QString& name : {QStringLiteral("GatunkiZQM.txt"), QStringLiteral("ZQMBASE.fb")})
+            if (!omit.contains(name))
                 QFile::copy(QStringLiteral(ZQM_BIN_DIR "/") + name, dir.filePath(name));
     }
     ~AppFixture() { ErrorHandler::setSink(nullptr); }

@@ -102,7 +102,7 @@ TEST(MainWindow, SpeciesNamesLoadedAtStartUp) {
 }
 
 TEST(MainWindow, MissingSpeciesFileIsReportedAndStartUpGoesOn) {
-    AppFixture app(false);
+    AppFixture app({"GatunkiZQM.txt"});
     auto w = app.startWindow();
     ASSERT_EQ(app.messages.size(), 1);
     EXPECT_TRUE(app.messages[0].contains("GatunkiZQM.txt"));
