@@ -3,6 +3,7 @@
 #include "BarPosition.h"
 #include "Clock.h"
 #include "ImportMessage.h"
+#include "ImportWriter.h"
 #include "MeterLink.h"
 #include "MeterRecords.h"
 #include "TInfoForm.h"
@@ -84,7 +85,10 @@ MeterImport::Result MeterImport::ButtonConnectClick() {
     progress.beginTransfer();
     letMessagesRun();
     try {
-        Procedures procedures = parts_.database->procedures();
+        // Every write goes through the writer, in the documented order; what
+        // it has been given is on disk before any result of the import is
+        // judged (see ImportWriter.h for why it runs beside the exchange).
+        ImportWriter writer(parts_.database->filePath());
 
         progress.ProgressBar1->setValue(50);
         QByteArray command("L\r");
@@ -96,25 +100,39 @@ MeterImport::Result MeterImport::ButtonConnectClick() {
         progress.ProgressBar1->setValue(60);
         const QList<ObjectRecord> objects = objectRecords(objectList);
         const int n = int(objects.size());
-        for (int i = 0; i < n; ++i) {
-            const ObjectRecord& object = objects[i];
+        auto writeObject = [&](const ObjectRecord& object) {
             const bool importName = parts_.importName && parts_.importName();
-            const int idObj = procedures.updateObiektTemp(DeviceId, importName ? 0 : object.number,
-                                                          meterBytesToText(object.name));
-            ++result.objects;
+            return writer.updateObiektTemp(DeviceId, importName ? 0 : object.number,
+                                           meterBytesToText(object.name));
+        };
+        auto countStored = [&](std::future<QList<MeasurementOutcome>>& batch) {
+            if (batch.valid())
+                for (const MeasurementOutcome& outcome : batch.get())
+                    if (outcome.stored)
+                        ++result.stored;
+        };
 
-            command = measurementListCommand(object.number);
+        std::future<int> object = n > 0 ? writeObject(objects[0]) : std::future<int>();
+        std::future<QList<MeasurementOutcome>> batch;
+        for (int i = 0; i < n; ++i) {
+            command = measurementListCommand(objects[i].number);
             const QByteArray reply = meter.SendAndGetRS(command, 0);
             progress.ProgressBar1->setValue(importBarPosition(i, n));
             letMessagesRun();
+
+            // The previous object's records and this object's row are
+            // committed (or their error is thrown) before this reply counts.
+            countStored(batch);
+            const int idObj = object.get();
+            ++result.objects;
             if (!isCompleteDataReply(reply))
                 return transferError(result);
 
-            const QList<MeasurementRow> rows = decodeReply(reply, parts_);
-            for (const MeasurementOutcome& outcome : procedures.storeMeasurements(idObj, rows))
-                if (outcome.stored)
-                    ++result.stored;
+            batch = writer.storeMeasurements(idObj, decodeReply(reply, parts_));
+            if (i + 1 < n)
+                object = writeObject(objects[i + 1]);
         }
+        countStored(batch);
 
         progress.ProgressBar1->setValue(100);
         if (parts_.reopenObjects)

@@ -289,5 +289,8 @@ TEST_F(ImportTest, ObjectCallFailureReachesTheCallerAndKeepsEarlierData) {
     EXPECT_EQ(committedRows(tdb, "select NAZWA_DEV from OBIEKTY order by IDOB"),
               (QList<QVariantList>{{"Good"}}));
     EXPECT_EQ(storedResults(), 2);
-    EXPECT_EQ(meter->commands().size(), 3); // I, L, M1
+    // The refused object's list may already have been asked for (the writes
+    // run beside the exchange) but none of it is stored, and nothing after it
+    // is asked for.
+    EXPECT_LE(meter->commands().size(), 4); // I, L, M1, M2
 }
