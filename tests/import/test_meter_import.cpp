@@ -3,6 +3,7 @@
 #include "ImportFixture.h"
 #include "LanguageEngine.h"
 
+#include <QFile>
 #include <QSqlError>
 
 namespace {
@@ -293,4 +294,23 @@ TEST_F(ImportTest, ObjectCallFailureReachesTheCallerAndKeepsEarlierData) {
     // run beside the exchange) but none of it is stored, and nothing after it
     // is asked for.
     EXPECT_LE(meter->commands().size(), 4); // I, L, M1, M2
+}
+
+TEST_F(ImportTest, MissingDatabaseFileIsReportedNotCrashed) {
+    MeterData data;
+    data.objects = {simObject(1, "A", 2)};
+    addMeter(data);
+    ASSERT_TRUE(QFile::rename(tdb.filePath(), tdb.filePath() + ".away"));
+
+    try {
+        runImport();
+        ADD_FAILURE() << "no error reached the caller";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.reason(), DbError::Reason::Missing);
+        EXPECT_TRUE(e.message().contains("ZQMBASE.fb")) << e.message().toStdString();
+    }
+    EXPECT_FALSE(progress.isVisible());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(importer->running());
+    ASSERT_TRUE(QFile::rename(tdb.filePath() + ".away", tdb.filePath()));
 }
