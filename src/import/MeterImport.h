@@ -3,14 +3,21 @@
 // object list ("L" CR) and each object's measurement list ("M", object byte,
 // CR), and stores everything under device 20:
 //
-//   - each object through P_UPDATEOBIEKT_TEMP (committed at once), before its
-//     measurements are asked for;
+//   - each object through P_UPDATEOBIEKT_TEMP, committed on its own;
 //   - each complete measurement-list reply in one transaction with a
-//     savepoint per record (Procedures::storeMeasurements), committed before
-//     the next "M" command. A record that cannot be decoded (a date or time
-//     that does not exist) or stored is skipped and not counted. So whatever
-//     ends the import, the database holds what committing every call on its
-//     own would have left, at a fraction of the commits.
+//     savepoint per record (Procedures::storeMeasurements). A record that
+//     cannot be decoded (a date or time that does not exist) or stored is
+//     skipped and not counted.
+//
+// The writes run in the documented order on a connection of their own
+// (ImportWriter), beside the exchange: an object's row and the previous
+// object's records are committed while its measurement list is on the line,
+// and the import waits for both before it looks at that list. So whatever
+// ends the import (a transfer error, a database error, success), the database
+// holds exactly what committing every call on its own, one after the other,
+// would have left, while the commits cost almost no time of their own. The
+// one difference a meter could see: when the object call fails, that
+// object's "M" command has already gone out (it only reads).
 //
 // The progress window follows the status protocol: "Searching", then
 // "Device not connected" for 2 s, or "Transferring Data" with the bar at 50
@@ -39,6 +46,8 @@ class ZqmDatabase;
 // What the import works on; the main window hands in its own parts.
 struct MeterImportParts {
     MeterLink* meter = nullptr;
+    // The connected database: the import writes to its file through a
+    // second attachment (the embedded engine allows several in one process).
     ZqmDatabase* database = nullptr;
     TProgresForm* progress = nullptr;
     TInfoForm* info = nullptr;
