@@ -22,19 +22,28 @@ TDostawcyForm* DostawcyForm = nullptr;
 
 void createForms(const QString& settingsPath, const SpreadsheetProbe* probe) {
     MainUniZQMForm = new TMainUniZQMForm(settingsPath, probe);
-    FormEditName = new TFormEditName(MainUniZQMForm);
-    WykresForm = new TWykresForm(MainUniZQMForm);
-    ProgresForm = new TProgresForm(MainUniZQMForm);
-    PytForm = new TPytForm(MainUniZQMForm);
-    InfoForm = new TInfoForm(MainUniZQMForm);
-    FormKontakt = new TFormKontakt(MainUniZQMForm);
-    LogoZQMForm = new TLogoZQMForm(MainUniZQMForm);
-    DostawcyForm = new TDostawcyForm(MainUniZQMForm);
+    createSecondaryForms(MainUniZQMForm);
+}
+
+void createSecondaryForms(TMainUniZQMForm* mainWindow) {
+    MainUniZQMForm = mainWindow;
+    FormEditName = new TFormEditName(mainWindow);
+    WykresForm = new TWykresForm(mainWindow);
+    ProgresForm = new TProgresForm(mainWindow);
+    PytForm = new TPytForm(mainWindow);
+    InfoForm = new TInfoForm(mainWindow);
+    FormKontakt = new TFormKontakt(mainWindow);
+    LogoZQMForm = new TLogoZQMForm(mainWindow);
+    DostawcyForm = new TDostawcyForm(mainWindow);
 }
 
 void destroyForms() {
     // The other windows are children of the main window and go with it.
     delete MainUniZQMForm;
+    forgetForms();
+}
+
+void forgetForms() {
     MainUniZQMForm = nullptr;
     FormEditName = nullptr;
     WykresForm = nullptr;

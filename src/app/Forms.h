@@ -25,5 +25,9 @@ extern TDostawcyForm* DostawcyForm;
 
 // Creates the nine windows in order; the main window first.
 void createForms(const QString& settingsPath, const SpreadsheetProbe* probe = nullptr);
+// Creates the eight windows after the main window, owned by it, in order.
+void createSecondaryForms(TMainUniZQMForm* mainWindow);
 // Destroys them again (the main window last).
 void destroyForms();
+// Forgets the window pointers (their windows were destroyed elsewhere).
+void forgetForms();

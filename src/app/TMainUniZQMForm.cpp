@@ -3,6 +3,10 @@
 #include "ErrorHandler.h"
 #include "IniFile.h"
 #include "LanguageEngine.h"
+#include "MeterImport.h"
+#include "TInfoForm.h"
+#include "TProgresForm.h"
+#include "SpeciesLookup.h"
 #include "LanguagePicker.h"
 #include "Languages.h"
 #include "SpeciesGrid.h"
@@ -197,6 +201,30 @@ void TMainUniZQMForm::FormResize() {
     Image2->setVisible(width() > 1100);
     LangFlagsCombo1->move(width() - LangFlagsCombo1->width() - 12, 8);
     LangFlagsCombo1->raise();
+}
+
+// ---- the download ------------------------------------------------------------
+
+std::unique_ptr<MeterImport> TMainUniZQMForm::createImport() {
+    MeterImportParts parts;
+    parts.meter = &meter;
+    parts.database = &database;
+    parts.progress = findChild<TProgresForm*>(QString(), Qt::FindDirectChildrenOnly);
+    parts.info = findChild<TInfoForm*>(QString(), Qt::FindDirectChildrenOnly);
+    parts.speciesName = speciesNameFromGrid(StringGrid1);
+    parts.languageIndex = [this] { return GetActLangNbr(); };
+    parts.lexiconItem = [this](int n) { return DesignedLexicon1.GetItem(n); };
+    parts.importName = [this] { return CBImportName->isChecked(); };
+    parts.reopenObjects = [this] { ReopenObiekty(QString()); };
+    return std::make_unique<MeterImport>(parts);
+}
+
+void TMainUniZQMForm::ButtonConnectClick() {
+    if (!import_)
+        import_ = createImport();
+    // A START pressed while the download lets window messages run does
+    // nothing: the import refuses to nest.
+    import_->ButtonConnectClick();
 }
 
 void TMainUniZQMForm::FormClose() {

@@ -28,6 +28,7 @@ class QTableWidget;
 class QTimer;
 class Clock;
 class IniFile;
+class MeterImport;
 class LanguageEngine;
 class SpreadsheetProbe;
 
@@ -140,6 +141,8 @@ public slots:
     void FormShow();
     void Timer1Timer();
     void LangFlagsCombo1ChangeLanguage();
+    // START: download from the meter.
+    void ButtonConnectClick();
 
 protected:
     void setVisible(bool visible) override;
@@ -165,6 +168,7 @@ private:
         std::function<void()> run;
     };
     std::vector<StartupStep> startupSteps();
+    std::unique_ptr<MeterImport> createImport();
 
     QString settingsPath_;
     const SpreadsheetProbe* probe_;
@@ -174,4 +178,5 @@ private:
     bool settingsWritten_ = false;
     bool shownOnce_ = false;
     bool startupComplete_ = false;
+    std::unique_ptr<MeterImport> import_;
 };

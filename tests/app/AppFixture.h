@@ -1,6 +1,7 @@
 #pragma once
 // A settings file of the test's own, and a way to start the main window on it.
 #include "ErrorHandler.h"
+#include "Forms.h"
 #include "SpreadsheetProbe.h"
 #include "TMainUniZQMForm.h"
 
@@ -32,7 +33,10 @@ public:
             if (!omit.contains(name))
                 QFile::copy(QStringLiteral(ZQM_BIN_DIR "/") + name, dir.filePath(name));
     }
-    ~AppFixture() { ErrorHandler::setSink(nullptr); }
+    ~AppFixture() {
+        ErrorHandler::setSink(nullptr);
+        forgetForms();
+    }
 
     QString settingsPath() const { return dir.filePath(QStringLiteral("VorzZQM.cfp")); }
 
@@ -50,6 +54,7 @@ public:
     // A main window shown and through its start-up sequence.
     std::unique_ptr<TMainUniZQMForm> startWindow() {
         auto w = std::make_unique<TMainUniZQMForm>(settingsPath(), &probe);
+        createSecondaryForms(w.get());
         w->programFolder = dir.path();
         w->show();
         QApplication::processEvents(); // the start-up sequence runs queued
