@@ -37,6 +37,7 @@ void apply(QTableView* grid) {
 
     QHeaderView* titles = grid->horizontalHeader();
     titles->setFont(font);
+    titles->setMinimumSectionSize(8); // the tick columns are narrower than the default minimum
     titles->setSectionsClickable(true);
     titles->setHighlightSections(false);
     titles->setSectionResizeMode(QHeaderView::Interactive);
