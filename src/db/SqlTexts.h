@@ -33,6 +33,10 @@ inline constexpr char ReportResults[] = "select * from WYNIKI \n"
                                         "where IDOB = :IDobj and REZI1 = 1\n"
                                         "order by DATACZAS";
 
+// ---- "Delete marked records": the keys of the ticked results of one species row ----
+inline constexpr char TickedResultKeys[] =
+    "select IDWYN from WYNIKI where IDOB = :IDobj and REZI1 >= 1";
+
 // ---- Editing queries (marking, deleting, renaming): one row by key -------------------
 inline constexpr char OneSpeciesRow[] = "select * from GATUNKI where IDG = :IDobj";
 inline constexpr char OneObjectRow[] = "select * from OBIEKTY where IDOB = :IDobj";
