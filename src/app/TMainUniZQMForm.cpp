@@ -1,23 +1,27 @@
 #include "TMainUniZQMForm.h"
 
+#include "BrowseController.h"
 #include "ErrorHandler.h"
 #include "IniFile.h"
 #include "LanguageEngine.h"
-#include "MeterImport.h"
-#include "TInfoForm.h"
-#include "TProgresForm.h"
-#include "SpeciesLookup.h"
 #include "LanguagePicker.h"
 #include "Languages.h"
+#include "MeterImport.h"
 #include "SpeciesGrid.h"
+#include "SpeciesLookup.h"
 #include "SpeciesTable.h"
 #include "SpreadsheetProbe.h"
+#include "TFormEditName.h"
+#include "TInfoForm.h"
+#include "TProgresForm.h"
+#include "TPytForm.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDateTimeEdit>
 #include <QDir>
 #include <QFrame>
@@ -73,6 +77,7 @@ TMainUniZQMForm::TMainUniZQMForm(QString settingsPath, const SpreadsheetProbe* p
 
     retranslateUi();
     disablePendingOperations();
+    connectOperations();
     ButtonConnect->setFocus();
     setFocusProxy(ButtonConnect);
 }
@@ -80,18 +85,57 @@ TMainUniZQMForm::TMainUniZQMForm(QString settingsPath, const SpreadsheetProbe* p
 TMainUniZQMForm::~TMainUniZQMForm() {
     if (settingsRead_ && !settingsWritten_)
         writeSettings();
+    // The views go before the grids they show and the connection they read.
+    delete browse;
+    browse = nullptr;
 }
 
 void TMainUniZQMForm::disablePendingOperations() {
     // Controls whose operations this build does not have yet stay visible
     // but disabled, so nothing pretends to work.
-    for (QWidget* w : {static_cast<QWidget*>(ButtonConnect), static_cast<QWidget*>(btnRaport),
-                       static_cast<QWidget*>(btnExportPDF), static_cast<QWidget*>(btnExportXLS),
-                       static_cast<QWidget*>(btnSelectDate), static_cast<QWidget*>(btnDanePunktu),
+    for (QWidget* w : {static_cast<QWidget*>(btnRaport), static_cast<QWidget*>(btnExportPDF),
+                       static_cast<QWidget*>(btnExportXLS), static_cast<QWidget*>(btnDanePunktu),
                        static_cast<QWidget*>(JvBBSup), static_cast<QWidget*>(BitBtn1)})
         w->setEnabled(false);
-    for (QAction* a : {actChart, actSamplename, actDelObject, actDelRekord})
-        a->setEnabled(false);
+    actChart->setEnabled(false);
+}
+
+void TMainUniZQMForm::connectOperations() {
+    // Each operation runs guarded: an error ends it with a message and the
+    // program goes on. Before the views exist (a failed start-up) they do
+    // nothing.
+    auto onBrowse = [this](auto operation) {
+        return [this, operation] {
+            if (browse)
+                ErrorHandler::guarded([&] { operation(*browse); });
+        };
+    };
+    connect(ButtonConnect, &QPushButton::clicked, this,
+            [this] { ErrorHandler::guarded([this] { ButtonConnectClick(); }); });
+    connect(btnSelectDate, &QPushButton::clicked, this, onBrowse([this](BrowseController& b) {
+                b.btnSelectDateClick(dtpDataOd->date(), dtpDataDo->date());
+            }));
+    connect(actDelRekord, &QAction::triggered, this,
+            onBrowse([](BrowseController& b) { b.actDelRekordExecute(); }));
+    connect(actDelObject, &QAction::triggered, this,
+            onBrowse([](BrowseController& b) { b.actDelObjectExecute(); }));
+    connect(actSamplename, &QAction::triggered, this,
+            onBrowse([](BrowseController& b) { b.actSamplenameExecute(QCursor::pos()); }));
+}
+
+void TMainUniZQMForm::openViews() {
+    browse =
+        new BrowseController(jvdbGrHobjects, jvdbGrHresults, database,
+                             findChild<TPytForm*>(QString(), Qt::FindDirectChildrenOnly),
+                             findChild<TFormEditName*>(QString(), Qt::FindDirectChildrenOnly),
+                             findChild<TInfoForm*>(QString(), Qt::FindDirectChildrenOnly), this);
+    browse->setErrorSink(&ErrorHandler::show);
+    ReopenObiekty(QString());
+}
+
+void TMainUniZQMForm::ReopenObiekty(const QString& clause) {
+    if (browse)
+        browse->ReopenObiekty(clause);
 }
 
 std::array<QLabel*, 7> TMainUniZQMForm::banners() const {
@@ -287,6 +331,7 @@ std::vector<TMainUniZQMForm::StartupStep> TMainUniZQMForm::startupSteps() {
          }},
         {"species names", [this] { LoadGatunki(); }},
         {"configuration and device tables", [this] { database.openTables(); }},
+        {"object and result views", [this] { openViews(); }},
         {"language", [this] { restoreLanguage(database.configLang()); }},
         {"banner", [this] { showBanner(GetActLangNbr()); }},
         {"spreadsheet programs",

@@ -28,6 +28,7 @@ class QTableWidget;
 class QTimer;
 class Clock;
 class IniFile;
+class BrowseController;
 class MeterImport;
 class LanguageEngine;
 class SpreadsheetProbe;
@@ -47,15 +48,18 @@ public:
     // State reached by the other windows.
     QString ProgramPath;
     QByteArray COMportNumer;
-    bool FlSelect_OH = false;
-    bool FlSelect_OT = false;
-    bool FlSelect_WH = false;
-    bool FlSelect_WT = false;
-    std::array<QString, 4> LastSortString;
     bool IsExcelExport = false;
     bool IsOpenOffExport = false;
     // The measurement database: connection, configuration row, device row 20.
     ZqmDatabase database;
+
+    // The object and result views with their sorting, ticking, deleting and
+    // renaming (LastSortString and FlSelect_WH live there); created at
+    // start-up once the database is open.
+    BrowseController* browse = nullptr;
+    // Rebuilds the object view (and with it the result view); an empty clause
+    // keeps the remembered order.
+    void ReopenObiekty(const QString& clause);
 
     // The meter: the link object FtdiRS, FlagaJest, USBPortSerial, ListaPPDev,
     // DevFirmWare and the exchange every window uses.
@@ -169,6 +173,8 @@ private:
     };
     std::vector<StartupStep> startupSteps();
     std::unique_ptr<MeterImport> createImport();
+    void openViews();
+    void connectOperations();
 
     QString settingsPath_;
     const SpreadsheetProbe* probe_;

@@ -10,6 +10,8 @@
 #include "TProgresForm.h"
 #include "TPytForm.h"
 #include "TWykresForm.h"
+#include <QAbstractItemModel>
+#include <QTableView>
 
 #include <QLabel>
 #include <QPushButton>
@@ -141,4 +143,34 @@ TEST(MainWindow, ClosingFreesTheLink) {
     ASSERT_TRUE(w->meter.OpenZQMDevice());
     w->close();
     EXPECT_EQ(w->meter.FtdiRS, nullptr);
+}
+
+TEST(MainWindow, StartDownloadsTheSimulatedMeterIntoTheGrids) {
+    AppFixture app;
+    auto w = app.startWindow();
+    ASSERT_TRUE(w->startupComplete()) << app.messages.join("\n").toStdString();
+    EXPECT_TRUE(w->ButtonConnect->isEnabled());
+    EXPECT_EQ(w->jvdbGrHobjects->model()->rowCount(), 0);
+
+    // The information window reports the count; answer it as a user would.
+    QString reported;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        auto* info = w->findChild<TInfoForm*>();
+        if (info && info->isVisible()) {
+            reported = info->Label2->text();
+            info->BitBtn1->click();
+        }
+    });
+    closer.start(20);
+    w->ButtonConnect->click();
+    closer.stop();
+
+    EXPECT_TRUE(w->meter.FlagaJest);
+    EXPECT_TRUE(reported.endsWith(" records read.")) << reported.toStdString();
+    EXPECT_GT(reported.section(' ', 0, 0).toInt(), 0) << reported.toStdString();
+    EXPECT_GT(w->jvdbGrHobjects->model()->rowCount(), 0);
+    EXPECT_GT(w->jvdbGrHresults->model()->rowCount(), 0);
+    EXPECT_FALSE(w->LabSN->text().trimmed().isEmpty());
+    EXPECT_TRUE(app.messages.isEmpty()) << app.messages.join("\n").toStdString();
 }
