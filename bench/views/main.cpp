@@ -11,10 +11,13 @@
 #include "BenchDatabase.h"
 #include "BrowseController.h"
 #include "EmbeddedEngine.h"
+#include "ErrorHandler.h"
+#include "Forms.h"
 #include "Isql.h"
 #include "ModalResult.h"
 #include "TFormEditName.h"
 #include "TInfoForm.h"
+#include "TMainUniZQMForm.h"
 #include "TPytForm.h"
 #include "ZqmDatabase.h"
 
@@ -146,6 +149,34 @@ ProgramRun runProgram(const BenchDatabase& b, bool withDelete) {
     return r;
 }
 
+// The whole program start: the main window with its eight other windows,
+// shown, through its start-up sequence (database, species names, tables,
+// views, language) to the first painted rows of the result grid.
+double runMainWindowStart(const BenchDatabase& b, const QString& settingsPath) {
+    QElapsedTimer timer;
+    timer.start();
+    double seconds = -1;
+    {
+        TMainUniZQMForm w(settingsPath);
+        createSecondaryForms(&w);
+        w.programFolder = b.programPath;
+        PaintCounter painted;
+        w.jvdbGrHresults->viewport()->installEventFilter(&painted);
+        w.show();
+        while (!w.startupComplete() || painted.paints == 0) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            if (timer.elapsed() > 60000)
+                qFatal("the main window did not finish its start-up");
+        }
+        seconds = double(timer.nsecsElapsed()) / 1e9;
+        if (w.jvdbGrHobjects->model()->rowCount() == 0)
+            qFatal("the main window shows no object lines");
+        w.close();
+        forgetForms();
+    }
+    return seconds;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -197,6 +228,13 @@ int main(int argc, char** argv) {
         }
     }
 
+    // The program as a user starts it; messages (none expected) are printed.
+    QFile::copy(QStringLiteral(ZQM_BIN_DIR "/GatunkiZQM.txt"), b.programPath + "GatunkiZQM.txt");
+    ErrorHandler::setSink([](const QString& m) { out << "message: " << m << "\n"; });
+    double bestStart = std::numeric_limits<double>::max();
+    for (int i = 0; i < runs; ++i)
+        bestStart = std::min(bestStart, runMainWindowStart(b, dir.filePath("VorzZQM.cfp")));
+
     const QString hwm = peakResidentMemory();
     auto f = [](double s) { return QString::number(s * 1000, 'f', 1).rightJustified(8) + " ms"; };
     auto ratio = [](double a, double b) { return QString::number(a / b, 'f', 2) + "x"; };
@@ -204,6 +242,8 @@ int main(int argc, char** argv) {
     out << "isql-fb attach only (select 1)         " << f(isqlAttach) << "\n";
     out << "open views   program (to first paint)  " << f(best.open) << "   isql-fb " << f(isqlOpen)
         << "   ratio " << ratio(best.open, isqlOpen) << "  (target <= 1.50x)\n";
+    out << "program start, main window to first painted rows " << f(bestStart) << "   isql-fb "
+        << f(isqlOpen) << "   ratio " << ratio(bestStart, isqlOpen) << "  (target <= 1.50x)\n";
     out << "sort 50,000  program (to first paint)  " << f(best.sort) << "   isql-fb " << f(isqlSort)
         << "   ratio " << ratio(best.sort, isqlSort) << "  (target <= 1.50x)\n";
     out << "rows fetched by the result grid after the sort: " << best.loadedRows
