@@ -190,9 +190,9 @@
         <translation>bis:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+10"/>
         <source>Adding data from multiple devices</source>
-        <translation>Daten mehrerer Geräte zusammenführen</translation>
+        <translation>Daten mehrerer Geräte sammeln</translation>
     </message>
     <message>
         <location line="+1"/>

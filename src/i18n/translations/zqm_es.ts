@@ -119,7 +119,7 @@
     <message>
         <location filename="../../dialogs/TFormEditName.cpp" line="+47"/>
         <source>Enter new name:</source>
-        <translation>Introduzca el nuevo nombre:</translation>
+        <translation>Nuevo nombre:</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -190,7 +190,7 @@
         <translation>hasta:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+10"/>
         <source>Adding data from multiple devices</source>
         <translation>Añadir datos de varios dispositivos</translation>
     </message>
@@ -269,14 +269,14 @@
         <location filename="../../dialogs/TPytForm.cpp" line="+43"/>
         <source>Deleting records.<byte value="xd"/>
 Are you sure?</source>
-        <translation>Eliminación de registros.<byte value="xd"/>
+        <translation>Eliminando registros.<byte value="xd"/>
 ¿Está seguro?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Deleting an object and its records.<byte value="xd"/>
 Are you sure?</source>
-        <translation>Eliminación del objeto y sus registros.<byte value="xd"/>
+        <translation>Eliminando objeto y registros.<byte value="xd"/>
 ¿Está seguro?</translation>
     </message>
     <message>

@@ -119,7 +119,7 @@
     <message>
         <location filename="../../dialogs/TFormEditName.cpp" line="+47"/>
         <source>Enter new name:</source>
-        <translation>Saisissez le nouveau nom :</translation>
+        <translation>Nouveau nom :</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -190,14 +190,14 @@
         <translation>au :</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+10"/>
         <source>Adding data from multiple devices</source>
         <translation>Ajout de données de plusieurs appareils</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Owner details</source>
-        <translation>Coordonnées du propriétaire</translation>
+        <translation>Infos propriétaire</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -276,7 +276,7 @@ Are you sure?</source>
         <location line="+1"/>
         <source>Deleting an object and its records.<byte value="xd"/>
 Are you sure?</source>
-        <translation>Suppression de l&apos;objet et des mesures.<byte value="xd"/>
+        <translation>Supprimer l&apos;objet et ses mesures.<byte value="xd"/>
 Êtes-vous sûr ?</translation>
     </message>
     <message>

@@ -190,7 +190,7 @@
         <translation>al:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+10"/>
         <source>Adding data from multiple devices</source>
         <translation>Aggiunta di dati da più dispositivi</translation>
     </message>
@@ -276,7 +276,7 @@ Sei sicuro?</translation>
         <location line="+1"/>
         <source>Deleting an object and its records.<byte value="xd"/>
 Are you sure?</source>
-        <translation>Eliminazione oggetto e relativi record.<byte value="xd"/>
+        <translation>Eliminazione oggetto e record.<byte value="xd"/>
 Sei sicuro?</translation>
     </message>
     <message>

@@ -190,7 +190,7 @@
         <translation>do:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+10"/>
         <source>Adding data from multiple devices</source>
         <translation>Dodawanie danych z wielu urządzeń</translation>
     </message>

@@ -190,9 +190,9 @@
         <translation>по:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+10"/>
         <source>Adding data from multiple devices</source>
-        <translation>Добавление данных с нескольких приборов</translation>
+        <translation>Данные с нескольких приборов</translation>
     </message>
     <message>
         <location line="+1"/>
