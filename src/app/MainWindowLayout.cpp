@@ -260,6 +260,13 @@ void TMainUniZQMForm::retranslateUi() {
     LabelDo->setText(tr("to:"));
     for (QLabel* l : {Label1, Label3, Label4, LabelOd, LabelDo})
         l->adjustSize();
+    // The serial number and firmware version start after the wider of their
+    // captions, which are longer than "SN:" and "FV:" in some languages.
+    const int valueX = qMax(885, Label3->x() + qMax(Label3->width(), Label4->width()) + 4);
+    for (QLabel* value : {LabSN, LabFV}) {
+        value->move(valueX, value->y());
+        value->setFixedWidth(1055 - valueX);
+    }
     CBImportName->setText(tr("Adding data from multiple devices"));
     btnDanePunktu->setText(tr("Owner details"));
     JvBBSup->setText(tr("Suppliers"));

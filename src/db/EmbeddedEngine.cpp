@@ -15,10 +15,6 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ZqmDatabase", text);
-}
-
 #ifdef Q_OS_UNIX
 // A folder only this user can use: created with mode 0700, or an existing one
 // that this user owns (a folder planted by someone else is refused).
@@ -58,9 +54,11 @@ QString prepareEmbeddedEngine(const QString& programPath) {
         }
     }
     throw DbError(DbError::Reason::LockDir,
-                  tr("The database engine cannot use a folder for its lock files (tried %1). "
-                     "Check that the folder can be created and written, or name one in the "
-                     "environment variable FIREBIRD_LOCK.")
+                  QCoreApplication::translate(
+                      "ZqmDatabase",
+                      "The database engine cannot use a folder for its lock files (tried %1). "
+                      "Check that the folder can be created and written, or name one in the "
+                      "environment variable FIREBIRD_LOCK.")
                       .arg(candidates.join(QStringLiteral(", "))));
 #else
     const QDir dir(programPath);

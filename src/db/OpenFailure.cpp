@@ -6,10 +6,6 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ZqmDatabase", text);
-}
-
 bool has(const QString& text, const char* needle) {
     return text.contains(QLatin1String(needle), Qt::CaseInsensitive);
 }
@@ -45,49 +41,69 @@ QString reasonText(DbError::Reason reason) {
     using R = DbError::Reason;
     switch (reason) {
     case R::Missing:
-        return tr("the file does not exist. The database file ZQMBASE.fb belongs in the "
-                  "program's folder; reinstall the program or put the file back.");
+        return QCoreApplication::translate(
+            "ZqmDatabase", "the file does not exist. The database file ZQMBASE.fb belongs in the "
+                           "program's folder; reinstall the program or put the file back.");
     case R::Unreadable:
-        return tr("the program is not allowed to read the file. Check the file's permissions.");
+        return QCoreApplication::translate(
+            "ZqmDatabase",
+            "the program is not allowed to read the file. Check the file's permissions.");
     case R::ReadOnly:
-        return tr("the file is read-only, and the program needs to write to it. Make the file "
-                  "writable for your user (and check that its folder is not on a read-only "
-                  "medium).");
+        return QCoreApplication::translate(
+            "ZqmDatabase",
+            "the file is read-only, and the program needs to write to it. Make the file "
+            "writable for your user (and check that its folder is not on a read-only "
+            "medium).");
     case R::NotADatabase:
-        return tr("the file is not a database (it is not a Firebird database file). Restore the "
-                  "file from a backup or reinstall the program.");
+        return QCoreApplication::translate(
+            "ZqmDatabase",
+            "the file is not a database (it is not a Firebird database file). Restore the "
+            "file from a backup or reinstall the program.");
     case R::Damaged:
-        return tr("the file is damaged: it is shorter than a database file must be. Restore the "
-                  "file from a backup or reinstall the program.");
+        return QCoreApplication::translate(
+            "ZqmDatabase",
+            "the file is damaged: it is shorter than a database file must be. Restore the "
+            "file from a backup or reinstall the program.");
     case R::WrongVersion:
-        return tr("the file was written by another version of the Firebird database engine and "
-                  "cannot be opened by this one.");
+        return QCoreApplication::translate(
+            "ZqmDatabase",
+            "the file was written by another version of the Firebird database engine and "
+            "cannot be opened by this one.");
     case R::InUse:
-        return tr("the database is in use by another copy of the program. Close the other copy "
-                  "(only one copy can work with the database at a time) and start the program "
-                  "again.");
+        return QCoreApplication::translate(
+            "ZqmDatabase",
+            "the database is in use by another copy of the program. Close the other copy "
+            "(only one copy can work with the database at a time) and start the program "
+            "again.");
     case R::LockDir:
-        return tr("the database engine cannot use its folder for lock files. Check the folder "
-                  "named in the details, or name another one in the environment variable "
-                  "FIREBIRD_LOCK.");
+        return QCoreApplication::translate(
+            "ZqmDatabase",
+            "the database engine cannot use its folder for lock files. Check the folder "
+            "named in the details, or name another one in the environment variable "
+            "FIREBIRD_LOCK.");
     case R::EngineMissing:
-        return tr("the embedded Firebird database engine is not installed or cannot be loaded.");
+        return QCoreApplication::translate(
+            "ZqmDatabase",
+            "the embedded Firebird database engine is not installed or cannot be loaded.");
     case R::NotOurDatabase:
-        return tr("the file is a database, but not the program's measurement database.");
+        return QCoreApplication::translate(
+            "ZqmDatabase", "the file is a database, but not the program's measurement database.");
     case R::Other:
     case R::Statement:
         break;
     }
-    return tr("the database engine refused to open it.");
+    return QCoreApplication::translate("ZqmDatabase", "the database engine refused to open it.");
 }
 
 } // namespace
 
 DbError makeOpenError(DbError::Reason reason, const QString& filePath, const QString& detail) {
-    QString message = tr("Cannot open the database file \"%1\": %2")
-                          .arg(QDir::toNativeSeparators(filePath), reasonText(reason));
+    QString message =
+        QCoreApplication::translate("ZqmDatabase", "Cannot open the database file \"%1\": %2")
+            .arg(QDir::toNativeSeparators(filePath), reasonText(reason));
     if (!detail.trimmed().isEmpty())
-        message += QLatin1String("\n\n") + tr("Details: %1").arg(detail.trimmed());
+        message += QLatin1String("\n\n") +
+                   QCoreApplication::translate("ZqmDatabase", "Details: %1").arg(detail.trimmed());
     return DbError(reason, message);
 }
 

@@ -11,16 +11,13 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ZqmDatabase", text);
-}
-
 DbError statementError(const QSqlDatabase& db, const QString& what, const QSqlError& error) {
     QString detail = error.databaseText().trimmed();
     if (detail.isEmpty())
         detail = error.text().trimmed();
     return DbError(DbError::Reason::Statement,
-                   tr("The database file \"%1\" reported an error in %2: %3")
+                   QCoreApplication::translate(
+                       "ZqmDatabase", "The database file \"%1\" reported an error in %2: %3")
                        .arg(QDir::toNativeSeparators(db.databaseName()), what, detail));
 }
 
@@ -35,14 +32,18 @@ class Transaction {
 public:
     Transaction(QSqlDatabase& db, const QString& what) : db_(db), what_(what) {
         if (!db_.isOpen())
-            throw DbError(DbError::Reason::Statement,
-                          tr("The database is not connected (%1).").arg(what_));
+            throw DbError(
+                DbError::Reason::Statement,
+                QCoreApplication::translate("ZqmDatabase", "The database is not connected (%1).")
+                    .arg(what_));
         if (!db_.transaction()) {
             const QSqlError error = db_.lastError();
             if (error.type() == QSqlError::NoError)
                 throw DbError(
                     DbError::Reason::Statement,
-                    tr("%1: a transaction is already open on the connection.").arg(what_));
+                    QCoreApplication::translate(
+                        "ZqmDatabase", "%1: a transaction is already open on the connection.")
+                        .arg(what_));
             throw statementError(db_, what_, error);
         }
         active_ = true;
@@ -234,21 +235,24 @@ QList<MeasurementOutcome> Procedures::storeMeasurements(int idObj,
 }
 
 bool Procedures::tickObjectLine(int idg, int rezi2) {
-    return change(SqlTexts::TickObjectLine, {rezi2, idg}, tr("ticking an object line")) > 0;
+    return change(SqlTexts::TickObjectLine, {rezi2, idg},
+                  QCoreApplication::translate("ZqmDatabase", "ticking an object line")) > 0;
 }
 
 bool Procedures::tickResult(int idwyn, int rezi1) {
-    return change(SqlTexts::TickResult, {rezi1, idwyn}, tr("ticking a result")) > 0;
+    return change(SqlTexts::TickResult, {rezi1, idwyn},
+                  QCoreApplication::translate("ZqmDatabase", "ticking a result")) > 0;
 }
 
 bool Procedures::deleteResult(int idwyn) {
-    return change(SqlTexts::DeleteResult, {idwyn}, tr("deleting a result")) > 0;
+    return change(SqlTexts::DeleteResult, {idwyn},
+                  QCoreApplication::translate("ZqmDatabase", "deleting a result")) > 0;
 }
 
 int Procedures::deleteResults(const QList<int>& idwyns) {
     if (idwyns.isEmpty())
         return 0;
-    const QString what = tr("deleting results");
+    const QString what = QCoreApplication::translate("ZqmDatabase", "deleting results");
     int deleted = 0;
     Transaction transaction(db_, what);
     {
@@ -266,13 +270,16 @@ int Procedures::deleteResults(const QList<int>& idwyns) {
 }
 
 bool Procedures::deleteObjectLine(int idg) {
-    return change(SqlTexts::DeleteObjectLine, {idg}, tr("deleting an object line")) > 0;
+    return change(SqlTexts::DeleteObjectLine, {idg},
+                  QCoreApplication::translate("ZqmDatabase", "deleting an object line")) > 0;
 }
 
 bool Procedures::renameSupplier(int idob, const QString& opis) {
-    return change(SqlTexts::RenameSupplier, {text(opis), idob}, tr("renaming a supplier")) > 0;
+    return change(SqlTexts::RenameSupplier, {text(opis), idob},
+                  QCoreApplication::translate("ZqmDatabase", "renaming a supplier")) > 0;
 }
 
 bool Procedures::storeLanguage(int idd, int lang) {
-    return change(SqlTexts::StoreLanguage, {lang, idd}, tr("storing the language")) > 0;
+    return change(SqlTexts::StoreLanguage, {lang, idd},
+                  QCoreApplication::translate("ZqmDatabase", "storing the language")) > 0;
 }

@@ -14,10 +14,6 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ZqmDatabase", text);
-}
-
 constexpr char Driver[] = "QIBASE";
 
 // Over a UTF8 connection QIBASE hands a CHAR(n) value over padded to 4n
@@ -54,8 +50,10 @@ void ZqmDatabase::connect(const QString& programPath) {
     filePath_ = folder + QLatin1String(FileName);
 
     if (!QSqlDatabase::isDriverAvailable(QLatin1String(Driver)))
-        throw makeOpenError(DbError::Reason::EngineMissing, filePath_,
-                            tr("Qt's Firebird driver (QIBASE plugin) is not available."));
+        throw makeOpenError(
+            DbError::Reason::EngineMissing, filePath_,
+            QCoreApplication::translate("ZqmDatabase",
+                                        "Qt's Firebird driver (QIBASE plugin) is not available."));
     // Missing: said before the engine is asked, which would only add an I/O
     // error about the same thing.
     if (!QFileInfo(filePath_).isFile())
@@ -108,7 +106,8 @@ void ZqmDatabase::checkSchema() {
     if (!missing.isEmpty())
         throw makeOpenError(
             DbError::Reason::NotOurDatabase, filePath_,
-            tr("Missing tables or views: %1.").arg(missing.join(QStringLiteral(", "))));
+            QCoreApplication::translate("ZqmDatabase", "Missing tables or views: %1.")
+                .arg(missing.join(QStringLiteral(", "))));
 }
 
 bool ZqmDatabase::isConnected() const {
@@ -143,11 +142,14 @@ QSqlDatabase ZqmDatabase::database() const {
 void ZqmDatabase::openTables() {
     tablesOpen_ = false;
     if (!isConnected())
-        throw DbError(DbError::Reason::Statement, tr("The database is not connected."));
+        throw DbError(DbError::Reason::Statement,
+                      QCoreApplication::translate("ZqmDatabase", "The database is not connected."));
     auto readError = [this](const QString& table, const QSqlError& error) {
-        return DbError(DbError::Reason::Statement,
-                       tr("The database file \"%1\" reported an error reading %2: %3")
-                           .arg(QDir::toNativeSeparators(filePath_), table, error.text()));
+        return DbError(
+            DbError::Reason::Statement,
+            QCoreApplication::translate("ZqmDatabase",
+                                        "The database file \"%1\" reported an error reading %2: %3")
+                .arg(QDir::toNativeSeparators(filePath_), table, error.text()));
     };
 
     QSqlRecord config, device;
@@ -175,11 +177,14 @@ void ZqmDatabase::openTables() {
     }
     if (config.isEmpty())
         throw makeOpenError(DbError::Reason::NotOurDatabase, filePath_,
-                            tr("The configuration table KONFIGURACJA has no row."));
+                            QCoreApplication::translate(
+                                "ZqmDatabase", "The configuration table KONFIGURACJA has no row."));
     if (device.isEmpty())
         throw makeOpenError(
             DbError::Reason::NotOurDatabase, filePath_,
-            tr("The devices table VRZDEVICES has no row with IDDEV %1.").arg(DeviceId));
+            QCoreApplication::translate("ZqmDatabase",
+                                        "The devices table VRZDEVICES has no row with IDDEV %1.")
+                .arg(DeviceId));
     trimFixedTexts(config);
     trimFixedTexts(device);
     config_ = config;
@@ -197,8 +202,10 @@ int ZqmDatabase::configLang() const {
 
 void ZqmDatabase::storeConfigLang(int pos) {
     if (!tablesOpen_)
-        throw DbError(DbError::Reason::Statement,
-                      tr("The configuration table is not open (storing the language)."));
+        throw DbError(
+            DbError::Reason::Statement,
+            QCoreApplication::translate(
+                "ZqmDatabase", "The configuration table is not open (storing the language)."));
     const int idd = config_.value(QStringLiteral("IDD")).toInt();
     procedures().storeLanguage(idd, pos);
     config_.setValue(QStringLiteral("LANG"), pos);
