@@ -137,7 +137,7 @@ Nazwa nie została zmieniona.</translation>
     <message>
         <location line="-11" />
         <source>Supplier ZQMM name</source>
-        <translation>Nazwa dostawcy w ZQMM</translation>
+        <translation>Dostawca w ZQMM</translation>
     </message>
     <message>
         <location line="+2" />
