@@ -5,8 +5,6 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QPainterPath>
-#include <QPixmap>
 #include <QScreen>
 
 namespace PromptLook {
