@@ -222,23 +222,48 @@ bool BrowseController::jvdbWynikiUserSort(const QString& field, bool ascending) 
     return ReopenWyniki(clause);
 }
 
+// After a sort the reopened view stands on its first line; the grid then
+// goes back to the line that was current before, when it is among the first
+// rows (searching further would fetch a whole large view for it).
+int BrowseController::findRow(GridModel* model, const char* keyField, int key) {
+    constexpr int searchedRows = 5000;
+    for (int r = 0; r < searchedRows && model->fetchUpTo(r); ++r)
+        if (model->fieldInt(r, keyField) == key)
+            return r;
+    return -1;
+}
+
 void BrowseController::objectTitleClicked(int column) {
     if (column < 0 || column >= objectColumns().size())
         return;
+    const int keyBefore = objectLineKey();
     const TitleSort::Request request = objectSort_.request(column);
-    if (jvdbGrHobjectsUserSort(QLatin1String(objectColumns().at(column).field), request.ascending))
+    if (jvdbGrHobjectsUserSort(QLatin1String(objectColumns().at(column).field),
+                               request.ascending)) {
         objectSort_.accept(request);
+        const int row = keyBefore != 0 ? findRow(objects_, "IDOB", keyBefore) : -1;
+        if (row > 0) {
+            setCurrentRow(objectGrid_, row);
+            ReopenWyniki();
+        }
+    }
     GridLook::showSort(objectGrid_, objectSort_);
 }
 
 void BrowseController::resultTitleClicked(int column) {
     if (column < 0 || column >= resultColumns().size())
         return;
+    const int row = currentResultRow();
+    const int keyBefore = row < 0 ? 0 : results_->fieldInt(row, "IDWYN");
     const TitleSort::Request request = resultSort_.request(column);
     const bool accepted =
         jvdbWynikiUserSort(QLatin1String(resultColumns().at(column).field), request.ascending);
-    if (accepted)
+    if (accepted) {
         resultSort_.accept(request);
+        const int rowNow = keyBefore != 0 ? findRow(results_, "IDWYN", keyBefore) : -1;
+        if (rowNow > 0)
+            setCurrentRow(resultGrid_, rowNow);
+    }
     GridLook::showSort(resultGrid_, resultSort_);
     jvdbGrHresultsTitleBtnClick(column);
 }

@@ -101,6 +101,7 @@ protected:
 private:
     void openObjects(const QString& clause);
     void refreshObiekty();
+    static int findRow(GridModel* model, const char* keyField, int key);
     void setCurrentRow(QTableView* grid, int row);
     int objectLineKey() const; // IDOB of the current line, 0 when none
     bool confirm(int numerKomunikatu);

@@ -140,6 +140,26 @@ TEST_F(Views, ObjectSortUsesIdobTieBreakAndSurvivesReopen) {
     EXPECT_EQ(currentRow(objects), 0); // a reopened view stands on its first line
 }
 
+TEST_F(Views, SortingKeepsTheCurrentLineAndResult) {
+    const int zed = addLine(1, "ZED", 2, "Rye", {{at(1, 8), 11.0f}});
+    addLine(2, "ALFA", 1, "Wheat", {{at(1, 9), 12.0f}});
+    addLine(3, "MID", 2, "Rye", {{at(1, 10), 13.0f}, {at(2, 10), 17.0f}, {at(3, 10), 15.0f}});
+    controller->ReopenObiekty();
+
+    clickCell(objects, 0, 2); // ZED, first in the database's order
+    clickTitle(objects, 1);   // by name: ALFA, MID, ZED
+    EXPECT_EQ(controller->FDQObiekty()->fieldInt(currentRow(objects), "IDOB"), zed);
+    EXPECT_EQ(currentRow(objects), 2);
+    EXPECT_EQ(resultValues("DANE1"), (QList<double>{11.0f}));
+
+    clickCell(objects, 1, 2); // MID
+    clickCell(results, 1, 2); // its 17.0 result
+    clickTitle(results, 2);   // moisture ascending: 13, 15, 17
+    EXPECT_EQ(currentRow(results), 2);
+    EXPECT_DOUBLE_EQ(controller->FDQWyniki()->fieldValue(currentRow(results), "DANE1").toDouble(),
+                     17.0);
+}
+
 TEST_F(Views, ObjectTickTitleChangesNeitherOrderNorMarks) {
     addLine(1, "ZED", 2, "Rye", {{at(1, 8)}});
     addLine(2, "ALFA", 1, "Wheat", {{at(1, 9)}});
