@@ -264,6 +264,14 @@ std::unique_ptr<MeterImport> TMainUniZQMForm::createImport() {
 }
 
 void TMainUniZQMForm::ButtonConnectClick() {
+    // Without the database (a failed start-up) there is nowhere to store
+    // what the meter holds: say so instead of talking to the meter.
+    if (!database.tablesOpen()) {
+        ErrorHandler::show(tr("The measurement database is not open, so nothing can be "
+                              "downloaded from the meter. Restart the program after "
+                              "correcting the problem reported at start-up."));
+        return;
+    }
     if (!import_)
         import_ = createImport();
     // A START pressed while the download lets window messages run does

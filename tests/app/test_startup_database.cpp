@@ -2,6 +2,7 @@
 // in the database, and a missing or damaged file.
 #include "AppFixture.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -81,9 +82,19 @@ TEST(StartupDatabase, UnusableDatabaseFileIsReportedAndTheWindowStays) {
         EXPECT_TRUE(app.messages[0].contains(file)) << app.messages[0].toStdString();
         EXPECT_FALSE(w->startupComplete()) << c.name;
         EXPECT_TRUE(w->isVisible()) << c.name;
-        // Later operations do not crash without a connection.
-        pick(*w, 1);
+        // Later operations do not crash without a connection; START says why
+        // it cannot download.
         w->Timer1Timer();
+        w->ButtonConnect->click();
+        ASSERT_EQ(app.messages.size(), 2) << c.name;
+        EXPECT_TRUE(app.messages[1].contains("database is not open")) << c.name;
+        EXPECT_FALSE(w->meter.FlagaJest) << c.name;
+        for (QAction* a : {w->actDelRekord, w->actDelObject, w->actSamplename})
+            a->trigger();
+        w->btnSelectDate->click();
+        pick(*w, 1);
+        pick(*w, 0);
+        EXPECT_EQ(app.messages.size(), 2) << c.name;
         w->close();
         EXPECT_FALSE(w->isVisible()) << c.name;
     }

@@ -19,7 +19,7 @@
         <translation>die Ergebnisliste</translation>
     </message>
     <message>
-        <location line="+166" />
+        <location line="+191" />
         <source>list of marked records</source>
         <translation>die Liste der markierten Datensätze</translation>
     </message>
@@ -302,6 +302,11 @@ Der Name wurde nicht geändert.</translation>
         <location line="+2" />
         <source>Delete marked records</source>
         <translation>Markierte Datensätze löschen</translation>
+    </message>
+    <message>
+        <location filename="../../app/TMainUniZQMForm.cpp" line="+270" />
+        <source>The measurement database is not open, so nothing can be downloaded from the meter. Restart the program after correcting the problem reported at start-up.</source>
+        <translation>Die Messdatenbank ist nicht geöffnet, daher kann nichts vom Messgerät geladen werden. Beheben Sie das beim Start gemeldete Problem und starten Sie das Programm neu.</translation>
     </message>
 </context>
 <context>

@@ -19,7 +19,7 @@
         <translation>la lista de resultados</translation>
     </message>
     <message>
-        <location line="+166" />
+        <location line="+191" />
         <source>list of marked records</source>
         <translation>la lista de registros marcados</translation>
     </message>
@@ -302,6 +302,11 @@ El nombre no se ha cambiado.</translation>
         <location line="+2" />
         <source>Delete marked records</source>
         <translation>Eliminar registros marcados</translation>
+    </message>
+    <message>
+        <location filename="../../app/TMainUniZQMForm.cpp" line="+270" />
+        <source>The measurement database is not open, so nothing can be downloaded from the meter. Restart the program after correcting the problem reported at start-up.</source>
+        <translation>La base de datos de mediciones no está abierta, por lo que no se puede descargar nada del medidor. Corrija el problema indicado al iniciar y vuelva a abrir el programa.</translation>
     </message>
 </context>
 <context>

@@ -19,7 +19,7 @@
         <translation>la liste des résultats</translation>
     </message>
     <message>
-        <location line="+166" />
+        <location line="+191" />
         <source>list of marked records</source>
         <translation>la liste des mesures cochées</translation>
     </message>
@@ -302,6 +302,11 @@ Le nom n'a pas été modifié.</translation>
         <location line="+2" />
         <source>Delete marked records</source>
         <translation>Supprimer les enregistrements marqués</translation>
+    </message>
+    <message>
+        <location filename="../../app/TMainUniZQMForm.cpp" line="+270" />
+        <source>The measurement database is not open, so nothing can be downloaded from the meter. Restart the program after correcting the problem reported at start-up.</source>
+        <translation>La base des mesures n'est pas ouverte : rien ne peut être téléchargé depuis l'appareil. Corrigez le problème signalé au démarrage, puis relancez le programme.</translation>
     </message>
 </context>
 <context>

@@ -19,7 +19,7 @@
         <translation>l'elenco dei risultati</translation>
     </message>
     <message>
-        <location line="+166" />
+        <location line="+191" />
         <source>list of marked records</source>
         <translation>l'elenco dei record selezionati</translation>
     </message>
@@ -302,6 +302,11 @@ Il nome non è stato modificato.</translation>
         <location line="+2" />
         <source>Delete marked records</source>
         <translation>Elimina record contrassegnati</translation>
+    </message>
+    <message>
+        <location filename="../../app/TMainUniZQMForm.cpp" line="+270" />
+        <source>The measurement database is not open, so nothing can be downloaded from the meter. Restart the program after correcting the problem reported at start-up.</source>
+        <translation>Il database delle misure non è aperto, quindi non si può scaricare nulla dallo strumento. Risolvere il problema segnalato all'avvio e riavviare il programma.</translation>
     </message>
 </context>
 <context>

@@ -19,7 +19,7 @@
         <translation>listy wyników</translation>
     </message>
     <message>
-        <location line="+166" />
+        <location line="+191" />
         <source>list of marked records</source>
         <translation>listy zaznaczonych rekordów</translation>
     </message>
@@ -302,6 +302,11 @@ Nazwa nie została zmieniona.</translation>
         <location line="+2" />
         <source>Delete marked records</source>
         <translation>Usuń zaznaczone rekordy</translation>
+    </message>
+    <message>
+        <location filename="../../app/TMainUniZQMForm.cpp" line="+270" />
+        <source>The measurement database is not open, so nothing can be downloaded from the meter. Restart the program after correcting the problem reported at start-up.</source>
+        <translation>Baza pomiarów nie jest otwarta, więc z miernika nie można niczego pobrać. Usuń problem zgłoszony przy uruchomieniu i uruchom program ponownie.</translation>
     </message>
 </context>
 <context>

@@ -19,7 +19,7 @@
         <translation>список результатов</translation>
     </message>
     <message>
-        <location line="+166" />
+        <location line="+191" />
         <source>list of marked records</source>
         <translation>список отмеченных записей</translation>
     </message>
@@ -302,6 +302,11 @@ The name was not changed.</source>
         <location line="+2" />
         <source>Delete marked records</source>
         <translation>Удалить отмеченные записи</translation>
+    </message>
+    <message>
+        <location filename="../../app/TMainUniZQMForm.cpp" line="+270" />
+        <source>The measurement database is not open, so nothing can be downloaded from the meter. Restart the program after correcting the problem reported at start-up.</source>
+        <translation>База измерений не открыта, поэтому загрузить данные с прибора нельзя. Устраните проблему, о которой сообщалось при запуске, и перезапустите программу.</translation>
     </message>
 </context>
 <context>
