@@ -323,39 +323,37 @@ void TMainUniZQMForm::Timer1Timer() {
 
 // ---- start-up --------------------------------------------------------------
 
-std::vector<TMainUniZQMForm::StartupStep> TMainUniZQMForm::startupSteps() {
+// The start-up sequence, in order.
+std::vector<std::function<void()>> TMainUniZQMForm::startupSteps() {
     return {
-        {"program folder",
-         [this] {
-             const QString folder =
-                 programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder;
-             ProgramPath = QDir(folder).absolutePath() + QLatin1Char('/');
-         }},
-        {"database", [this] { database.connect(ProgramPath); }},
-        {"meter link",
-         [this] {
-             meter.createLink();
-             meter.FlagaJest = false;
-         }},
-        {"species names", [this] { LoadGatunki(); }},
-        {"configuration and device tables", [this] { database.openTables(); }},
-        {"object and result views", [this] { openViews(); }},
-        {"language", [this] { restoreLanguage(database.configLang()); }},
-        {"banner", [this] { showBanner(GetActLangNbr()); }},
-        {"spreadsheet programs",
-         [this] {
-             const SpreadsheetPrograms found = probeSpreadsheetPrograms(*probe_);
-             IsOpenOffExport = found.IsOpenOffExport;
-             IsExcelExport = found.IsExcelExport;
-         }},
+        [this] { // 1. the program folder
+            const QString folder =
+                programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder;
+            ProgramPath = QDir(folder).absolutePath() + QLatin1Char('/');
+        },
+        [this] { database.connect(ProgramPath); }, // 2. the database file beside the program
+        [this] {                                   // 3. the link object
+            meter.createLink();
+            meter.FlagaJest = false;
+        },
+        [this] { LoadGatunki(); },         // 4. species names
+        [this] { database.openTables(); }, // 5, 6. configuration row, device row 20
+        [this] { openViews(); },           // 7. object and result views
+        [this] { restoreLanguage(database.configLang()); }, // 8. the stored language
+        [this] { showBanner(GetActLangNbr()); },            // 9. its banner in front
+        [this] { // 10. spreadsheet programs for the export
+            const SpreadsheetPrograms found = probeSpreadsheetPrograms(*probe_);
+            IsOpenOffExport = found.IsOpenOffExport;
+            IsExcelExport = found.IsExcelExport;
+        },
     };
 }
 
 void TMainUniZQMForm::FormShow() {
     // A failing step shows its message; the steps after it do not run and
     // the window stays open.
-    for (const StartupStep& step : startupSteps())
-        if (!ErrorHandler::guarded(step.run))
+    for (const auto& step : startupSteps())
+        if (!ErrorHandler::guarded(step))
             return;
     startupComplete_ = true;
 }

@@ -47,7 +47,6 @@ public:
 
     // State reached by the other windows.
     QString ProgramPath;
-    QByteArray COMportNumer;
     bool IsExcelExport = false;
     bool IsOpenOffExport = false;
     // The measurement database: connection, configuration row, device row 20.
@@ -167,11 +166,7 @@ private:
     void applySettings(const MainWindowSettings& s);
     MainWindowSettings collectSettings() const;
 
-    struct StartupStep {
-        const char* name;
-        std::function<void()> run;
-    };
-    std::vector<StartupStep> startupSteps();
+    std::vector<std::function<void()>> startupSteps();
     std::unique_ptr<MeterImport> createImport();
     void openViews();
     void connectOperations();
